@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "Int16.h"
+
+namespace ringvale {
+
+inline constexpr int RosterSize = 10;
+inline constexpr int PlayerIndex = 0;
+inline constexpr int NoOpponent = 100;  // Opponent of a boxer with no booked bout
+
+struct RosterEntry {
+  std::string Name;
+  Int16 Strength, Weight, Speed, Wins, Losses, Draws, KOs, Rank, WeeksToBout, Opponent;
+
+  bool operator==(const RosterEntry&) const = default;
+};
+
+// The one career in memory. Slot 0 of the roster is the player for the whole career.
+struct Career {
+  std::array<RosterEntry, RosterSize> Roster;
+  Int16 Year, Week;
+  double Money = 0;
+  Int16 TitleDefences;
+  std::string CareerPath;
+
+  bool IsLoaded() const { return !Roster[PlayerIndex].Name.empty(); }
+  RosterEntry& Player() { return Roster[PlayerIndex]; }
+  const RosterEntry& Player() const { return Roster[PlayerIndex]; }
+
+  bool operator==(const Career&) const = default;
+};
+
+}  // namespace ringvale

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "Career.h"
+#include "Int16.h"
+#include "Random.h"
+#include "Screen.h"
+#include "Windows.h"
+
+namespace ringvale {
+
+struct Booking {
+  Int16 MatchA, MatchB, DueOpponent;
+  // A rival's challenge waits for the player's answer; it lapses when the week advances.
+  bool ChallengePending = false;
+};
+
+struct Bout {
+  Int16 FighterA, FighterB, FightRound, ScoreA, ScoreB, PunchesA, PunchesB, PunchRoll,
+      KnockdownsA, KnockdownsB;
+};
+
+struct Bribe {
+  bool BribeOffered = false;
+  double BribeAmount = 0;
+};
+
+struct Commentary {
+  std::string CommentText;
+  Int16 CommentDraw;
+};
+
+// All state of one running game.
+struct Game {
+  Game(Screen& screen, Random& random, std::filesystem::path folder)
+      : screen(screen), random(random), folder(std::move(folder)) {}
+
+  Screen& screen;
+  Random& random;
+  std::filesystem::path folder;  // where career files and the hall of fame live
+  std::string decimalPoint = ".";  // the user's decimal separator, for money on screen
+  Career career;
+  Booking booking;
+  Bout bout;
+  Bribe bribe;
+  Commentary commentary;
+  MainWindow main;  // design-time contents until the first refresh
+  FightWindow fight;
+  HighWindow high;
+};
+
+}  // namespace ringvale

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "Int16.h"
+
+namespace ringvale {
+
+// The delimited record syntax shared by the career file and the hall of fame: one record a
+// line, fields separated by commas, strings in double quotes, lines ending in CRLF.
+
+// A malformed record: `line` counts from 1.
+struct RecordError : std::runtime_error {
+  RecordError(int line, const std::string& what);
+  int line;
+};
+
+class RecordWriter {
+ public:
+  RecordWriter& String(const std::string& value);
+  RecordWriter& Number(Int16 value);
+  RecordWriter& Money(double value);
+  RecordWriter& EndLine();
+  const std::string& Text() const { return text_; }
+
+ private:
+  void Separate();
+  std::string text_;
+  bool lineStarted_ = false;
+};
+
+// Reads the fields of a whole file's text in order. Never reads past the end; every malformed
+// or missing field throws RecordError with its line number.
+class RecordReader {
+ public:
+  explicit RecordReader(std::string text);  // decoded: UTF-8, else Windows-1252
+  std::string String();
+  Int16 Number();
+  double Money();
+  void EndLine();  // the rest of the line must be empty
+  bool AtEnd() const;  // nothing but line ends remain
+  int LineNumber() const { return line_; }
+
+ private:
+  std::string Field();
+  std::string text_;
+  std::size_t pos_ = 0;
+  int line_ = 1;
+};
+
+// Money as files hold it: period, no thousands separators, no trailing zeros, up to 15
+// significant digits, exponent form from 1E+15.
+std::string FormatMoney(double value);
+
+// Text of a file; throws std::runtime_error naming the file when it cannot be read.
+std::string ReadTextFile(const std::filesystem::path& path);
+
+// Writes a temporary file beside `path` and renames it over `path`, so a failure never
+// damages the existing file. Throws std::runtime_error naming the file on failure.
+void WriteFileSafely(const std::filesystem::path& path, const std::string& text);
+
+}  // namespace ringvale

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace ringvale {
+
+enum class Focus { Power, Speed, Rest };
+
+inline constexpr int PowerFrames = 5;  // imgP1..imgP5
+inline constexpr int SpeedFrames = 7;  // imgS1..imgS7
+
+// What frmMain shows of the game; starts with the window's design-time contents.
+struct MainWindow {
+  std::string lblWeeks, frmBoxer = "Boxer Stats", lblStrength, lblWeight, lblSpeed, lblWins,
+                        lblLosses, lblKO, lblDraws, lblMoney, lblChamp = "Champion",
+                        lblChallenge = "No one wants to fight you.";
+  std::array<std::string, 10> lstRanks{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  std::array<std::string, 10> cmbBoxers{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  int cmbBoxersIndex = -1;  // -1: nothing selected
+  bool cmbBoxersEnabled = true, frameArrangeEnabled = true, frameAgreeEnabled = false,
+       cmdSignVisible = false, cmdRejectVisible = false;
+  std::vector<std::string> comUpcoming;  // empty: the box shows "Upcoming Fights"
+  int proPower = 0, proSpeed = 0, tabMain = 0;
+  Focus focus = Focus::Power;  // optPower / optSpeed / optRest
+
+  // Training animation: 0 stopped, else the frame now showing of the running cycle.
+  int PunchFrame = 1;
+  std::array<bool, PowerFrames> imgPVisible{true, false, false, false, false};
+  std::array<bool, SpeedFrames> imgSVisible{};
+};
+
+// What frmFight shows.
+struct FightWindow {
+  std::string lblPlayer, lblRival, fraFight = "Welcome to Fight Night!", txtComments,
+                                   cmdNextRound = "Next Round";
+  int proStamina = 0, proRivStamina = 0;
+  bool cmdDiveVisible = false;
+};
+
+// What frmHigh shows.
+struct HighWindow {
+  std::array<std::string, 10> lstHigh{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+};
+
+}  // namespace ringvale

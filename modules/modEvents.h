@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "Game.h"
+
+namespace ringvale {
+
+inline constexpr const char* HallFileName = "Velder.hig";
+
+struct HallEntry {
+  std::string Name;
+  Int16 Defences;
+  double Fortune = 0;
+  bool operator==(const HallEntry&) const = default;
+};
+using HallTable = std::array<HallEntry, 10>;
+
+// Bribes and corruption.
+void OfferBribe(Game& game);
+void Dive(Game& game);  // Click of cmdDive: TakeDive, then the settlement
+void Busted(Game& game);
+
+// Title, retirement and hall of fame.
+void TitlePurse(Game& game);
+void ForcedRetirement(Game& game);
+void LoadHallOfFame(Game& game);  // fills game.high for frmHigh
+
+}  // namespace ringvale

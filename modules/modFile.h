@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "Game.h"
+
+namespace ringvale {
+
+inline constexpr const char* CareerHeader = "Pugrin 2001 - By Varnholt, Version 1.0";
+
+// Menu commands.
+void NewBoxer(Game& game);                                     // File > New Boxer
+void LoadBoxer(Game& game, const std::filesystem::path& path);  // File > Load Boxer, file chosen
+void SaveCareer(Game& game);                                   // File > Save Boxer
+
+// The career file.
+void WriteNewRoster(Game& game);  // appends the nine rivals to the file at CareerPath
+void OpenCareer(Game& game);      // refresh, load, refresh
+void LoadCareer(Game& game);      // reads the file at CareerPath; a bad file changes nothing
+
+// Copies the career into the main window and folds weeks into years.
+void RefreshStatus(Game& game);
+
+// Why a name cannot be a career file name, or "" when it can.
+std::string CheckBoxerName(const std::string& name);
+
+}  // namespace ringvale

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+#include "Screen.h"
+
+namespace ringvale::test {
+
+struct Shown {
+  std::string prompt, title;
+  bool operator==(const Shown&) const = default;
+};
+
+// Records what the game shows and answers input boxes from a script. ShowFight plays the bout
+// with `playFight` (by default: Next Round until the window closes).
+class RecordingScreen final : public Screen {
+ public:
+  void Message(const std::string& prompt, const std::string& title) override {
+    messages.push_back({prompt, title});
+    if (onMessage) onMessage(messages.back());
+  }
+  std::string InputBox(const std::string& prompt, const std::string& title) override {
+    inputPrompts.push_back({prompt, title});
+    if (inputs.empty()) return "";
+    std::string answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+  }
+  void FreezeWindow() override {
+    if (frozen) throw std::logic_error("window frozen twice");
+    frozen = true;
+    ++freezes;
+  }
+  void UnfreezeWindow() override {
+    frozen = false;
+    ++unfreezes;
+  }
+  void ShowFight() override;
+  void CloseFight() override {
+    if (!fightOpen) return;
+    fightOpen = false;
+    ++fightsClosed;
+  }
+
+  // Prompts only, in order.
+  std::vector<std::string> Prompts() const {
+    std::vector<std::string> prompts;
+    for (const auto& shown : messages) prompts.push_back(shown.prompt);
+    return prompts;
+  }
+
+  std::vector<Shown> messages;
+  std::vector<Shown> inputPrompts;
+  std::deque<std::string> inputs;
+  std::function<void(const Shown&)> onMessage;
+  Game* game = nullptr;                   // needed to play bouts
+  std::function<void(Game&)> playFight;  // plays one bout while the window is open
+  bool frozen = false, fightOpen = false;
+  int freezes = 0, unfreezes = 0, fightsShown = 0, fightsClosed = 0;
+};
+
+}  // namespace ringvale::test

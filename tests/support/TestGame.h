@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "Game.h"
+#include "RecordingScreen.h"
+#include "ScriptedRandom.h"
+
+namespace ringvale::test {
+
+// A fresh, empty folder that disappears with the test.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::random_device device;
+    path_ = std::filesystem::temp_directory_path() /
+            ("ringvale-test-" + std::to_string(device()) + std::to_string(device()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A game wired to a scripted generator, a recording screen and a temporary folder.
+struct TestGame {
+  TestGame() { screen.game = &game; }
+  TempFolder folder;
+  ScriptedRandom random;
+  RecordingScreen screen;
+  Game game{screen, random, folder.Path()};
+};
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+}  // namespace ringvale::test

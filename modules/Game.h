@@ -20,6 +20,8 @@ struct Booking {
 struct Bout {
   Int16 FighterA, FighterB, FightRound, ScoreA, ScoreB, PunchesA, PunchesB, PunchRoll,
       KnockdownsA, KnockdownsB;
+  // The player's bout is on in the fight window: set by its load, cleared by the result.
+  bool Fighting = false;
 };
 
 struct Bribe {

@@ -1,20 +1,128 @@
 #include "modBoxer.h"
 
-#include <stdexcept>
+#include <array>
+#include <cstddef>
 
 namespace ringvale {
 
-void TrainPlayer(Game& /*game*/) { throw std::logic_error("TrainPlayer is not built yet"); }
+namespace {
 
-void TrainRival(Game& /*game*/, int /*index*/) { throw std::logic_error("TrainRival is not built yet"); }
+// The clamps come before the change, so a quality lowered from just above its floor ends one
+// below it and is lifted again by the player's next week.
+void AtMost(Int16& quality, int limit, int setTo) {
+  if (quality >= limit) quality = setTo;
+}
+void AtLeast(Int16& quality, int limit, int setTo) {
+  if (quality <= limit) quality = setTo;
+}
 
-void ClickPower(Game& /*game*/) { throw std::logic_error("ClickPower is not built yet"); }
+void TrainPower(RosterEntry& boxer) {
+  AtMost(boxer.Strength, 100, 98);
+  AtLeast(boxer.Speed, 50, 52);
+  boxer.Strength += 2;
+  boxer.Speed -= 1;
+}
 
-void ClickSpeed(Game& /*game*/) { throw std::logic_error("ClickSpeed is not built yet"); }
+void TrainSpeed(RosterEntry& boxer, int weightCost) {
+  AtLeast(boxer.Weight, 80, 82);
+  AtMost(boxer.Speed, 100, 98);
+  boxer.Speed += 2;
+  boxer.Weight -= weightCost;
+}
 
-void ClickRest(Game& /*game*/) { throw std::logic_error("ClickRest is not built yet"); }
+void TrainRest(RosterEntry& boxer, int weightGain) {
+  AtLeast(boxer.Strength, 80, 82);
+  AtLeast(boxer.Speed, 50, 52);
+  AtMost(boxer.Weight, 120, 118);
+  boxer.Weight += weightGain;
+  boxer.Strength -= 1;
+  boxer.Speed -= 1;
+}
 
-void TickPunch(Game& /*game*/) { throw std::logic_error("TickPunch is not built yet"); }
+// A rival's speed week costs more weight and his rest week puts more on than the player's.
+constexpr int PlayerSpeedWeightCost = 1, RivalSpeedWeightCost = 2;
+constexpr int PlayerRestWeightGain = 3, RivalRestWeightGain = 4;
 
+template <std::size_t Frames>
+void ShowOnly(std::array<bool, Frames>& pictures, int frame) {
+  pictures.fill(false);
+  if (frame >= 1 && frame <= int(Frames)) pictures[frame - 1] = true;
+}
+
+template <std::size_t Frames>
+void StepCycle(int& frame, std::array<bool, Frames>& pictures) {
+  if (frame < 1 || frame > int(Frames)) return;
+  pictures[frame - 1] = false;
+  frame = frame % int(Frames) + 1;
+  pictures[frame - 1] = true;
+}
+
+}  // namespace
+
+void TrainPlayer(Game& game) {
+  auto& player = game.career.Player();
+  // Bouts wear Strength and Speed down without a floor; a week of training restores it.
+  AtLeast(player.Speed, 50, 52);
+  AtLeast(player.Weight, 80, 82);
+  AtLeast(player.Strength, 80, 82);
+  switch (game.main.focus) {
+    case Focus::Power:
+      TrainPower(player);
+      break;
+    case Focus::Speed:
+      TrainSpeed(player, PlayerSpeedWeightCost);
+      break;
+    case Focus::Rest:
+      TrainRest(player, PlayerRestWeightGain);
+      break;
+  }
+}
+
+void TrainRival(Game& game, int index) {
+  auto& rival = game.career.Roster.at(index);
+  game.random.Reseed();
+  const int rivalFocus = RoundHalfEven(2 * game.random.Next());  // 0 power, 1 speed, 2 rest
+  if (rivalFocus == 0) TrainPower(rival);
+  if (rivalFocus == 1) TrainSpeed(rival, RivalSpeedWeightCost);
+  if (rivalFocus == 2) TrainRest(rival, RivalRestWeightGain);
+}
+
+// A click restarts its cycle on the first picture, so no stale picture of either bag is left
+// standing beside it.
+void ClickPower(Game& game) {
+  auto& main = game.main;
+  main.focus = Focus::Power;
+  main.PunchFrame = 1;
+  main.imgSVisible.fill(false);
+  ShowOnly(main.imgPVisible, 1);
+}
+
+void ClickSpeed(Game& game) {
+  auto& main = game.main;
+  main.focus = Focus::Speed;
+  main.PunchFrame = 1;
+  main.imgPVisible.fill(false);
+  ShowOnly(main.imgSVisible, 1);
+}
+
+// The bag stops on the picture showing at the next tick.
+void ClickRest(Game& game) {
+  game.main.focus = Focus::Rest;
+}
+
+void TickPunch(Game& game) {
+  auto& main = game.main;
+  switch (main.focus) {
+    case Focus::Power:
+      StepCycle(main.PunchFrame, main.imgPVisible);
+      break;
+    case Focus::Speed:
+      StepCycle(main.PunchFrame, main.imgSVisible);
+      break;
+    case Focus::Rest:
+      main.PunchFrame = 0;
+      break;
+  }
+}
 
 }  // namespace ringvale

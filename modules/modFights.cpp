@@ -1,34 +1,220 @@
 #include "modFights.h"
 
-#include <stdexcept>
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "Identity.h"
+#include "modComment.h"
+#include "modEvents.h"
 
 namespace ringvale {
 
-void HoldBout(Game& /*game*/, int /*first*/, int /*second*/) { throw std::logic_error("HoldBout is not built yet"); }
+namespace {
 
-void LoadFight(Game& /*game*/) { throw std::logic_error("LoadFight is not built yet"); }
+constexpr int BarMaximum = 40;  // proStamina and proRivStamina run from 0 to 40
+constexpr int SimulatedRounds = 9;
 
-void DoRound(Game& /*game*/) { throw std::logic_error("DoRound is not built yet"); }
+RosterEntry& FighterA(Game& game) {
+  return game.career.Roster.at(game.bout.FighterA);
+}
+RosterEntry& FighterB(Game& game) {
+  return game.career.Roster.at(game.bout.FighterB);
+}
 
-void PlayRound(Game& /*game*/, int /*first*/, int /*second*/) { throw std::logic_error("PlayRound is not built yet"); }
+Int16 Score(const RosterEntry& boxer) {
+  return RoundHalfEven((boxer.Weight + boxer.Speed + boxer.Strength) / 10.0);
+}
 
-void ScoreRound(Game& /*game*/) { throw std::logic_error("ScoreRound is not built yet"); }
+void ThrowPunches(Game& game, Int16& punches, RosterEntry& target) {
+  while (punches > 0) {
+    game.bout.PunchRoll = RoundHalfEven(game.random.Next());
+    if (game.bout.PunchRoll == 1) {
+      target.Strength -= 1;
+      target.Speed -= 1;
+    }
+    punches -= 1;
+  }
+}
 
-void PunchesByA(Game& /*game*/) { throw std::logic_error("PunchesByA is not built yet"); }
+// Stoppages: the named fighter loses 0 to 1.
+void StopBoutAgainstA(Game& game) {
+  game.bout.ScoreA = 0;
+  game.bout.ScoreB = 1;
+}
+void StopBoutAgainstB(Game& game) {
+  game.bout.ScoreA = 1;
+  game.bout.ScoreB = 0;
+}
 
-void PunchesByB(Game& /*game*/) { throw std::logic_error("PunchesByB is not built yet"); }
+// The winner takes the loser's place; the loser and everyone between move one place down. For
+// the adjacent places every booking joins, that is a plain swap.
+void TakeRank(Game& game, RosterEntry& winner, RosterEntry& loser) {
+  const int won = loser.Rank, left = winner.Rank;
+  for (auto& boxer : game.career.Roster) {
+    if (boxer.Rank >= won && boxer.Rank < left) boxer.Rank += 1;
+  }
+  winner.Rank = won;
+}
 
-void KnockOut(Game& /*game*/) { throw std::logic_error("KnockOut is not built yet"); }
+// The bars show the player on the left whichever side he fights on.
+int PlayerScore(const Game& game) {
+  return game.bout.FighterA == PlayerIndex ? game.bout.ScoreA : game.bout.ScoreB;
+}
+int RivalScore(const Game& game) {
+  return game.bout.FighterA == PlayerIndex ? game.bout.ScoreB : game.bout.ScoreA;
+}
 
-void TakeDive(Game& /*game*/) { throw std::logic_error("TakeDive is not built yet"); }
+void PlayerBoutEnded(Game& game) {
+  game.bout.Fighting = false;
+  game.screen.CloseFight();
+  game.main.lblChallenge = "You are not fighting anyone";
+}
 
-void RetireFromBout(Game& /*game*/) { throw std::logic_error("RetireFromBout is not built yet"); }
+}  // namespace
 
-void FightResult(Game& /*game*/) { throw std::logic_error("FightResult is not built yet"); }
+void HoldBout(Game& game, int first, int second) {
+  if (second == PlayerIndex) std::swap(first, second);  // the player is always fighter A
+  game.bout.FighterA = first;
+  game.bout.FighterB = second;
+  if (first == PlayerIndex) {
+    LoadFight(game);
+    game.screen.ShowFight();
+    return;
+  }
+  game.random.Reseed();
+  game.random.Next();
+  for (game.bout.FightRound = SimulatedRounds; game.bout.FightRound > 0;
+       game.bout.FightRound -= 1) {
+    ScoreRound(game);
+    PunchesByB(game);
+    PunchesByA(game);
+  }
+  FightResult(game);
+}
 
-void TakeRankA(Game& /*game*/) { throw std::logic_error("TakeRankA is not built yet"); }
+void LoadFight(Game& game) {
+  game.fight = FightWindow{};
+  game.bout.Fighting = true;
+  // The last place is never worth a fixer's money.
+  if (game.career.Player().Rank < 9) {
+    game.random.Reseed();
+    const int bribeRoll = RoundHalfEven(2 * game.random.Next());
+    if (bribeRoll == 1) OfferBribe(game);
+  }
+  game.fight.lblPlayer = FighterA(game).Name;
+  game.fight.lblRival = FighterB(game).Name;
+  CommentIntro(game);
+  game.screen.Message("Let's get ready to rumble!!!", AppTitle);
+}
 
-void TakeRankB(Game& /*game*/) { throw std::logic_error("TakeRankB is not built yet"); }
+void DoRound(Game& game) {
+  if (!game.bout.Fighting) return;
+  PlayRound(game, game.bout.FighterA, game.bout.FighterB);
+  CommentAfterRound(game);
+}
 
+void PlayRound(Game& game, int first, int second) {
+  auto& bout = game.bout;
+  auto& fight = game.fight;
+  game.random.Reseed();
+  game.random.Next();
+  bout.FightRound += 1;
+  fight.cmdNextRound = bout.FightRound == 9 ? "Judges Decision" : "Next Round";
+  bout.FighterA = first;
+  bout.FighterB = second;
+  if (bout.FightRound < 11) {
+    fight.fraFight = "Round " + std::to_string(int(bout.FightRound));
+    ScoreRound(game);
+    PunchesByA(game);
+    PunchesByB(game);
+    // A score outside the bars' range shows as a full or empty bar.
+    fight.proStamina = std::clamp(PlayerScore(game), 0, BarMaximum);
+    fight.proRivStamina = std::clamp(RivalScore(game), 0, BarMaximum);
+  }
+  if (bout.FightRound == 10) {
+    // The purse goes with the judges' verdict, so it compares the scores, not the clamped bars.
+    if (PlayerScore(game) > RivalScore(game)) TitlePurse(game);
+    FightResult(game);
+  }
+}
+
+void ScoreRound(Game& game) {
+  auto& bout = game.bout;
+  const auto& a = FighterA(game);
+  const auto& b = FighterB(game);
+  bout.ScoreA = Score(a);
+  bout.ScoreB = Score(b);
+  bout.PunchesA = RoundHalfEven(a.Speed / 10.0);
+  bout.PunchesB = RoundHalfEven(b.Speed / 10.0);
+}
+
+void PunchesByA(Game& game) {
+  ThrowPunches(game, game.bout.PunchesA, FighterB(game));
+}
+
+void PunchesByB(Game& game) {
+  ThrowPunches(game, game.bout.PunchesB, FighterA(game));
+}
+
+void KnockOut(Game& game) {
+  // With both counts at 3 fighter A is the one down.
+  const bool aIsOut = game.bout.KnockdownsA == 3;
+  auto& loser = aIsOut ? FighterA(game) : FighterB(game);
+  auto& winner = aIsOut ? FighterB(game) : FighterA(game);
+  game.screen.Message(loser.Name + " has been knocked out!!!", "KO KO KO");
+  winner.KOs += 1;
+  if (aIsOut) {
+    StopBoutAgainstA(game);
+  } else {
+    StopBoutAgainstB(game);
+  }
+  FightResult(game);
+}
+
+void TakeDive(Game& game) {
+  game.fight.fraFight = "Took a dive";
+  StopBoutAgainstA(game);
+  game.screen.Message(game.career.Player().Name + " has just fallen down!", AppTitle);
+  FightResult(game);
+}
+
+void RetireFromBout(Game& game) {
+  game.fight.fraFight = "Retired";
+  StopBoutAgainstA(game);
+  game.screen.Message(game.career.Player().Name + " has retired.", AppTitle);
+  FightResult(game);
+}
+
+void FightResult(Game& game) {
+  auto& bout = game.bout;
+  auto& a = FighterA(game);
+  auto& b = FighterB(game);
+  bout.FightRound = 0;
+  if (bout.ScoreA == bout.ScoreB) {
+    game.screen.Message(a.Name + " has drawn with " + b.Name, "Latest Boxing Results");
+    a.Draws += 1;
+    b.Draws += 1;
+  } else if (bout.ScoreA > bout.ScoreB) {
+    game.screen.Message(a.Name + " has beaten " + b.Name, "Latest Boxing Results");
+    a.Wins += 1;
+    b.Losses += 1;
+    if (a.Rank > b.Rank) TakeRankA(game);
+  } else {
+    game.screen.Message(b.Name + " has beaten " + a.Name, "Latest Boxing Results");
+    b.Wins += 1;
+    a.Losses += 1;
+    if (b.Rank > a.Rank) TakeRankB(game);
+  }
+  if (bout.FighterA == PlayerIndex || bout.FighterB == PlayerIndex) PlayerBoutEnded(game);
+}
+
+void TakeRankA(Game& game) {
+  TakeRank(game, FighterA(game), FighterB(game));
+}
+
+void TakeRankB(Game& game) {
+  TakeRank(game, FighterB(game), FighterA(game));
+}
 
 }  // namespace ringvale

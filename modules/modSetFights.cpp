@@ -1,38 +1,204 @@
 #include "modSetFights.h"
 
 #include <array>
-#include <stdexcept>
 #include <string>
+
+#include "modBoxer.h"
+#include "modFights.h"
+#include "modFile.h"
+#include "modGraphics.h"
 
 namespace ringvale {
 
-void NextWeek(Game& /*game*/) {
-  throw std::logic_error("NextWeek is not built yet");
+namespace {
+
+// A roster index from 0 to 9, 0 and 9 half as likely as the others.
+Int16 DrawIndex(Game& game) {
+  return RoundHalfEven(9 * game.random.Next());
 }
-void ArrangeBout(Game& /*game*/, int /*selectedRank*/) {
-  throw std::logic_error("ArrangeBout is not built yet");
+
+bool IsFree(const RosterEntry& boxer) {
+  return boxer.Opponent == NoOpponent;
 }
-void SignChallenge(Game& /*game*/) {
-  throw std::logic_error("SignChallenge is not built yet");
+
+bool AreAdjacent(int rank, int otherRank) {
+  return rank == otherRank - 1 || rank == otherRank + 1;
 }
-void RejectChallenge(Game& /*game*/) {
-  throw std::logic_error("RejectChallenge is not built yet");
+
+void ShowArranging(MainWindow& main) {
+  main.cmbBoxersEnabled = true;
+  main.frameAgreeEnabled = false;
+  main.frameArrangeEnabled = true;
+  main.cmdSignVisible = false;
+  main.cmdRejectVisible = false;
 }
-void DrawMatchup(Game& /*game*/) {
-  throw std::logic_error("DrawMatchup is not built yet");
+
+void Book(Game& game, int first, int second) {
+  auto& roster = game.career.Roster;
+  roster.at(first).Opponent = second;
+  roster.at(second).Opponent = first;
+  roster.at(first).WeeksToBout = WeeksAhead;
+  roster.at(second).WeeksToBout = WeeksAhead;
 }
-void BookRivalBout(Game& /*game*/) {
-  throw std::logic_error("BookRivalBout is not built yet");
+
+// An unanswered challenge does not outlive its week: the next draw reuses MatchA and MatchB, and
+// an answer must never act on a boxer other than the one the player was shown.
+void LapseChallenge(Game& game) {
+  if (!game.booking.ChallengePending) return;
+  game.booking.ChallengePending = false;
+  game.main.lblChallenge = "No one wants to fight you.";
+  ShowArranging(game.main);
 }
-void AdvanceWeek(Game& /*game*/) {
-  throw std::logic_error("AdvanceWeek is not built yet");
+
+void ShowNotPossible(Game& game, const std::string& prompt) {
+  game.screen.Message(prompt, "Not Possible");
 }
-void IssueChallenge(Game& /*game*/) {
-  throw std::logic_error("IssueChallenge is not built yet");
+
+}  // namespace
+
+void NextWeek(Game& game) {
+  FreezeWindow(game);
+  try {
+    if (game.career.Year == 10) {
+      // The career is over.
+    } else if (!game.career.IsLoaded()) {
+      game.screen.Message("No boxer loaded!!", "Uh-oh!");
+    } else {
+      LapseChallenge(game);
+      game.career.Week += 1;
+      DrawMatchup(game);
+      AdvanceWeek(game);
+    }
+  } catch (...) {
+    UnfreezeWindow(game);
+    throw;
+  }
+  UnfreezeWindow(game);
+}
+
+void ArrangeBout(Game& game, int selectedRank) {
+  auto& career = game.career;
+  if (career.Year == 10) return;
+  if (!career.IsLoaded()) {
+    game.screen.Message("No boxer loaded!!", "Uh-oh!");
+    return;
+  }
+  LapseChallenge(game);
+  auto& player = career.Player();
+  if (IsFree(player)) {
+    for (int i = 0; i < RosterSize; ++i) {
+      if (career.Roster[i].Rank == selectedRank) game.booking.MatchA = i;
+    }
+    // Nothing selected (-1) is never a neighbour, not even of the champion.
+    const bool selected = selectedRank >= 0 && selectedRank < RosterSize;
+    if (!selected || !AreAdjacent(selectedRank, player.Rank)) {
+      ShowNotPossible(game, selectedRank == player.Rank ? "Don't play with yourself"
+                                                        : "Too much of a skill difference");
+    } else if (const int rival = game.booking.MatchA; !IsFree(career.Roster.at(rival))) {
+      ShowNotPossible(game, "Boxer is busy");
+    } else {
+      Book(game, rival, PlayerIndex);
+      game.main.lblChallenge = "You are fighting " + career.Roster.at(rival).Name;
+      game.screen.Message("The fight has been arranged", "Fight is set!|");
+    }
+  }
+  career.Week += 1;
+  AdvanceWeek(game);
+}
+
+void SignChallenge(Game& game) {
+  if (!game.booking.ChallengePending) return;
+  game.booking.ChallengePending = false;
+  const int challenger = game.booking.MatchA;
+  game.main.lblChallenge = "You are fighting " + game.career.Roster.at(challenger).Name + ".";
+  Book(game, challenger, game.booking.MatchB);
+  ShowArranging(game.main);
+  ListUpcomingFights(game);
+}
+
+void RejectChallenge(Game& game) {
+  if (!game.booking.ChallengePending) return;
+  game.booking.ChallengePending = false;
+  game.main.lblChallenge = "You are not fighting anyone";
+  for (const int boxer : {int(game.booking.MatchA), int(game.booking.MatchB)}) {
+    game.career.Roster.at(boxer).Opponent = NoOpponent;
+    game.career.Roster.at(boxer).WeeksToBout = WeeksAfterBout;
+  }
+  ShowArranging(game.main);
+  ListUpcomingFights(game);
+}
+
+void DrawMatchup(Game& game) {
+  auto& booking = game.booking;
+  const auto& roster = game.career.Roster;
+  booking.MatchA = 0;
+  booking.MatchB = 0;
+  game.random.Reseed();
+  booking.MatchA = DrawIndex(game);
+  booking.MatchB = DrawIndex(game);
+  while (booking.MatchA == booking.MatchB) {
+    booking.MatchA = DrawIndex(game);
+    booking.MatchB = DrawIndex(game);
+  }
+  while (booking.MatchA == PlayerIndex) booking.MatchA = DrawIndex(game);
+
+  const auto& first = roster.at(booking.MatchA);
+  const auto& second = roster.at(booking.MatchB);
+  if (!IsFree(first) || !IsFree(second)) return;
+  if (booking.MatchB != PlayerIndex) {
+    if (AreAdjacent(second.Rank, first.Rank)) BookRivalBout(game);
+  } else if (AreAdjacent(first.Rank, second.Rank)) {
+    IssueChallenge(game);
+  }
+}
+
+void BookRivalBout(Game& game) {
+  Book(game, game.booking.MatchA, game.booking.MatchB);
+  ListUpcomingFights(game);
+}
+
+void AdvanceWeek(Game& game) {
+  auto& roster = game.career.Roster;
+  for (int i = 0; i < RosterSize; ++i) {
+    auto& boxer = roster[i];
+    if (boxer.WeeksToBout <= 0) continue;
+    boxer.WeeksToBout -= 1;
+    if (boxer.WeeksToBout != 0) continue;
+    if (IsFree(boxer)) {
+      // Only a hand-edited file counts a free boxer down this far; there is no bout to hold.
+      boxer.WeeksToBout = WeeksAfterBout;
+      continue;
+    }
+    const int opponent = boxer.Opponent;
+    game.booking.DueOpponent = opponent;
+    boxer.Opponent = NoOpponent;
+    boxer.WeeksToBout = WeeksAfterBout;
+    roster.at(opponent).Opponent = NoOpponent;
+    roster.at(opponent).WeeksToBout = WeeksAfterBout;
+    HoldBout(game, i, opponent);
+  }
+  for (int i = 1; i < RosterSize; ++i) TrainRival(game, i);
+  ListUpcomingFights(game);
+  TrainPlayer(game);
+  RefreshStatus(game);
+}
+
+void IssueChallenge(Game& game) {
+  auto& main = game.main;
+  const auto& challenger = game.career.Roster.at(game.booking.MatchA);
+  main.tabMain = 2;
+  main.cmbBoxersIndex = challenger.Rank;
+  main.cmbBoxersEnabled = false;
+  main.lblChallenge = challenger.Name + " challenges you to a fight";
+  main.frameAgreeEnabled = true;
+  main.frameArrangeEnabled = false;
+  main.cmdSignVisible = true;
+  main.cmdRejectVisible = true;
+  game.booking.ChallengePending = true;
 }
 
 void ListUpcomingFights(Game& game) {
-  auto& roster = game.career.Roster;
+  const auto& roster = game.career.Roster;
   std::array<bool, RosterSize> listed{};  // second boxer of a bout already listed
   game.main.comUpcoming.clear();
   for (int i = 0; i < RosterSize; ++i) {

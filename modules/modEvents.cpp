@@ -1,20 +1,171 @@
 #include "modEvents.h"
 
-#include <stdexcept>
+#include <algorithm>
+#include <array>
+#include <system_error>
+
+#include "DefaultHallOfFame.h"
+#include "Identity.h"
+#include "RecordFile.h"
+#include "modFights.h"
 
 namespace ringvale {
 
-void OfferBribe(Game& /*game*/) { throw std::logic_error("OfferBribe is not built yet"); }
+namespace {
 
-void Dive(Game& /*game*/) { throw std::logic_error("Dive is not built yet"); }
+// What the fixer offers for a dive, by the player's rank; the last place gets no offer.
+constexpr std::array<double, 9> BribeOffers = {600000, 300000, 100000, 80000, 50000,
+                                               30000,  30000,  20000,  15000};
 
-void Busted(Game& /*game*/) { throw std::logic_error("Busted is not built yet"); }
+// What a points win pays, by the player's rank before the bout.
+constexpr std::array<double, 10> Purses = {500000, 200000, 80000, 50000, 35000,
+                                           22000,  22000,  15000, 10000, 5000};
 
-void TitlePurse(Game& /*game*/) { throw std::logic_error("TitlePurse is not built yet"); }
+constexpr double CorruptionFine = 50000;
+constexpr int CaughtRoll = 3;  // of 0..5: one dive in five is found out
 
-void ForcedRetirement(Game& /*game*/) { throw std::logic_error("ForcedRetirement is not built yet"); }
+std::string MoneyOnScreen(const Game& game, double value) {
+  std::string text = FormatMoney(value);
+  if (const auto point = text.find('.'); point != std::string::npos)
+    text.replace(point, 1, game.decimalPoint);
+  return text;
+}
 
-void LoadHallOfFame(Game& /*game*/) { throw std::logic_error("LoadHallOfFame is not built yet"); }
+HallTable ParseHallOfFame(const std::string& text) {
+  RecordReader reader(text);
+  HallTable table;
+  for (HallEntry& entry : table) {
+    entry.Name = reader.String();
+    entry.Defences = reader.Number();
+    entry.Fortune = reader.Money();
+    reader.EndLine();
+  }
+  if (!reader.AtEnd()) throw RecordError(reader.LineNumber(), "more than ten boxers");
+  return table;
+}
 
+std::string HallText(const HallTable& table) {
+  RecordWriter writer;
+  for (const HallEntry& entry : table)
+    writer.String(entry.Name).Number(entry.Defences).Money(entry.Fortune).EndLine();
+  return writer.Text();
+}
+
+}  // namespace
+
+std::filesystem::path HallPath(const Game& game) {
+  return game.folder / HallFileName;
+}
+
+HallTable ReadHallOfFame(Game& game) {
+  const std::filesystem::path path = HallPath(game);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return DefaultHallOfFame;
+  try {
+    return ParseHallOfFame(ReadTextFile(path));
+  } catch (const RecordError& damaged) {
+    game.screen.Message("The hall of fame file " + path.string() + " is damaged at line " +
+                            std::to_string(damaged.line) +
+                            ". The standard hall of fame is used instead.",
+                        AppTitle);
+  } catch (const std::exception& unreadable) {
+    game.screen.Message("The hall of fame file " + path.string() +
+                            " could not be read. The standard hall of fame is used instead.\n\n" +
+                            unreadable.what(),
+                        AppTitle);
+  }
+  return DefaultHallOfFame;
+}
+
+void OfferBribe(Game& game) {
+  const int rank = game.career.Player().Rank;
+  if (rank < 0 || rank >= static_cast<int>(BribeOffers.size())) return;
+  game.bribe.BribeAmount = BribeOffers[rank];
+  // The words count in thousands, so the figure does too; the sum paid stays in dollars.
+  game.screen.Message("Wanna make some cash? There's $" +
+                          MoneyOnScreen(game, game.bribe.BribeAmount / 1000) +
+                          " thousand for you if you go down in your next fight.",
+                      "Take a bribe?");
+  game.bribe.BribeOffered = true;
+  game.fight.cmdDiveVisible = true;
+}
+
+void Dive(Game& game) {
+  TakeDive(game);
+  if (game.bribe.BribeOffered) {
+    game.random.Reseed();
+    const Int16 bustRoll = RoundHalfEven(5 * game.random.Next());
+    if (bustRoll == CaughtRoll) {
+      Busted(game);
+    } else {
+      game.career.Money += game.bribe.BribeAmount;
+      game.screen.Message("Well done mate, I'll be back for your next fight", "Ill gotten gains");
+    }
+  }
+  game.bribe.BribeOffered = false;
+}
+
+void Busted(Game& game) {
+  game.screen.Message(
+      "The boxing corruption allegations have found you guilty of losing fights for money. You "
+      "have been fined $50,000, don't do it again.",
+      "BUSTED!!!");
+  game.career.Money -= CorruptionFine;
+}
+
+void TitlePurse(Game& game) {
+  RosterEntry& player = game.career.Player();
+  const int rank = player.Rank;
+  if (rank < 0 || rank >= static_cast<int>(Purses.size())) return;
+  game.career.Money += Purses[rank];
+  if (rank == 0) {
+    ++game.career.TitleDefences;
+    game.screen.Message(player.Name + " retains the World HeavyWeight Championship!!",
+                        "The Greatest of All Time!");
+  } else if (rank == 1 && game.career.Roster.at(game.bout.FighterB).Rank == 0) {
+    // Beating the boxer ranked 2 pays the same purse, but the title stays where it is.
+    game.screen.Message(player.Name + " has won the World HeavyWeight Championship!!",
+                        "!!!CHAMPION!!!");
+  }
+}
+
+void ForcedRetirement(Game& game) {
+  game.screen.Message("Body injuries have taken their toll, you are forced to retire",
+                      "Retire from Sport");
+  const HallEntry retiring{game.career.Player().Name, game.career.TitleDefences, game.career.Money};
+  HallTable table = ReadHallOfFame(game);
+
+  // A career loaded again after its end retires once more but is inducted only once.
+  bool alreadyInducted = false;
+  for (const HallEntry& entry : table) alreadyInducted = alreadyInducted || entry == retiring;
+
+  if (retiring.Defences > 0 && !alreadyInducted && retiring.Fortune > table.back().Fortune) {
+    // Ties keep the older entry above the new one.
+    auto place = table.end() - 1;
+    while (place != table.begin() && retiring.Fortune > (place - 1)->Fortune) --place;
+    std::move_backward(place, table.end() - 1, table.end());
+    *place = retiring;
+    game.screen.Message("You have been inducted into the hall of fame, Congratulations!",
+                        "Hall of Fame");
+  }
+
+  try {
+    WriteFileSafely(HallPath(game), HallText(table));
+  } catch (const std::exception& failure) {
+    game.screen.Message("The hall of fame could not be saved to " + HallPath(game).string() +
+                            ".\n\n" + failure.what(),
+                        AppTitle);
+  }
+}
+
+void LoadHallOfFame(Game& game) {
+  const HallTable table = ReadHallOfFame(game);
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const HallEntry& entry = table[i];
+    game.high.lstHigh[i] = std::to_string(i + 1) + " - " + entry.Name +
+                           "\t TD: " + std::to_string(entry.Defences) + "\t $" +
+                           MoneyOnScreen(game, entry.Fortune);
+  }
+}
 
 }  // namespace ringvale

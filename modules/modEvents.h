@@ -28,4 +28,10 @@ void TitlePurse(Game& game);
 void ForcedRetirement(Game& game);
 void LoadHallOfFame(Game& game);  // fills game.high for frmHigh
 
+// The high-score file beside the career files.
+std::filesystem::path HallPath(const Game& game);
+// The table in the file; the standard one when the file is missing, or when it cannot be read
+// (which is reported once).
+HallTable ReadHallOfFame(Game& game);
+
 }  // namespace ringvale

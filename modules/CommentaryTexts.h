@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace ringvale {
+
+// One paragraph of the ringside commentator. "[A]" stands for fighter A's name (the player's
+// boxer), "[B]" for fighter B's; choosing the text adds its knock-downs to the two counts.
+struct CommentaryText {
+  std::string_view Text;
+  int KnockdownsA = 0;
+  int KnockdownsB = 0;
+};
+
+inline constexpr int CommentaryChoices = 5;  // texts per occasion, picked by the five-way draw
+inline constexpr int CommentedRounds = 9;    // round 10 ends in the judges' decision instead
+
+using CommentaryChoice = std::array<CommentaryText, CommentaryChoices>;
+
+extern const CommentaryChoice Introductions;
+extern const std::array<CommentaryChoice, CommentedRounds> RoundCommentary;  // index: round - 1
+
+}  // namespace ringvale

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "modEvents.h"
+
+namespace ringvale {
+
+// The hall of fame before anyone has retired into it: ten champions of years gone by, richest
+// first.
+extern const HallTable DefaultHallOfFame;
+
+}  // namespace ringvale

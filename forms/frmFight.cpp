@@ -1,0 +1,176 @@
+#include "frmFight.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <algorithm>
+
+#include "Game.h"
+#include "Twips.h"
+#include "modEvents.h"
+#include "modFights.h"
+
+namespace {
+
+constexpr int BarMaximum = 40;
+constexpr double NamePoints = 21.75;
+
+// Red on black, as the ring lights show it.
+constexpr const char* RedOnBlack = "color: #ff2020; background-color: black;";
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setStyleSheet(RedOnBlack);
+  return label;
+}
+
+QProgressBar* MakeBar(QWidget* parent, const char* name) {
+  auto* bar = new QProgressBar(parent);
+  bar->setObjectName(name);
+  bar->setOrientation(Qt::Vertical);
+  bar->setRange(0, BarMaximum);
+  bar->setValue(0);
+  bar->setTextVisible(false);
+  return bar;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+// A long name shrinks until it fits its label rather than being cut off.
+void SetName(QLabel* label, const std::string& name) {
+  const QString text = QString::fromStdString(name);
+  QFont font = PointFont(QStringLiteral("Courier New"), NamePoints, true);
+  const int room = label->width() - 4;
+  while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  label->setFont(font);
+  label->setText(text);
+}
+
+}  // namespace
+
+frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+  setObjectName("frmFight");
+  setWindowTitle(QString(34, QLatin1Char(' ')) + QStringLiteral("Fight Night"));
+  setFixedSize(Px(5250), Px(6585));
+  setFont(SansFont());
+  setModal(true);
+  // Until the picture exists the window stays plain black.
+  background_ = new QSvgRenderer(QStringLiteral(":/fight-background.svg"), this);
+
+  Label1 = MakeLabel(this, "Label1", QStringLiteral("Welcome to tonight's Ringvale,"));
+  PlaceTwips(Label1, 480, 120, 3495, 255);
+  lblPlayer = MakeLabel(this, "lblPlayer", QStringLiteral("Player"));
+  PlaceTwips(lblPlayer, 360, 720, 4335, 495);
+  lblPlayer->setFont(PointFont(QStringLiteral("Courier New"), NamePoints, true));
+  Label3 = MakeLabel(this, "Label3", QStringLiteral("vs"));
+  PlaceTwips(Label3, 2520, 1200, 255, 255);
+  lblRival = MakeLabel(this, "lblRival", QStringLiteral("Rival"));
+  PlaceTwips(lblRival, 360, 1560, 4335, 495);
+  lblRival->setFont(lblPlayer->font());
+
+  fraFight = new QGroupBox(this);
+  fraFight->setObjectName("fraFight");
+  fraFight->setStyleSheet(
+      "QGroupBox#fraFight { color: #ff2020; background-color: black; border: 1px solid #ff2020;"
+      " margin-top: 6px; }"
+      "QGroupBox#fraFight::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }");
+  PlaceTwips(fraFight, 240, 2160, 4815, 4215);
+
+  proStamina = MakeBar(fraFight, "proStamina");
+  PlaceTwips(proStamina, 240, 360, 375, 3015);
+  txtComments = new QPlainTextEdit(fraFight);
+  txtComments->setObjectName("txtComments");
+  txtComments->setReadOnly(true);
+  txtComments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txtComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtComments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  PlaceTwips(txtComments, 720, 360, 3375, 2415);
+  proRivStamina = MakeBar(fraFight, "proRivStamina");
+  PlaceTwips(proRivStamina, 4200, 360, 375, 3015);
+
+  cmdRetire = MakeButton(fraFight, "cmdRetire", QStringLiteral("Retire"));
+  PlaceTwips(cmdRetire, 1800, 2880, 855, 255);
+  optAttack = new QRadioButton(QStringLiteral("Attack"), fraFight);
+  optAttack->setObjectName("optAttack");
+  optAttack->setStyleSheet(RedOnBlack);
+  optAttack->setChecked(true);
+  PlaceTwips(optAttack, 720, 3000, 1095, 255);
+  optDefend = new QRadioButton(QStringLiteral("Defend"), fraFight);
+  optDefend->setObjectName("optDefend");
+  optDefend->setStyleSheet(RedOnBlack);
+  PlaceTwips(optDefend, 2760, 3000, 1095, 255);
+  cmdDive = MakeButton(fraFight, "cmdDive", QStringLiteral("Dive"));
+  PlaceTwips(cmdDive, 1800, 3240, 855, 255);
+  Label7 = MakeLabel(fraFight, "Label7", QStringLiteral("Power"));
+  PlaceTwips(Label7, 120, 3360, 735, 255);
+  Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label2 = MakeLabel(fraFight, "Label2", QStringLiteral("Power"));
+  PlaceTwips(Label2, 3960, 3360, 735, 255);
+  Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  cmdNextRound = MakeButton(fraFight, "cmdNextRound", QStringLiteral("Next Round"));
+  PlaceTwips(cmdNextRound, 1440, 3600, 1575, 375);
+  cmdNextRound->setDefault(true);
+  cmdNextRound->setFocus();
+
+  connect(cmdNextRound, &QPushButton::clicked, this, [this] {
+    ringvale::DoRound(game_);
+    AfterClick();
+  });
+  connect(cmdRetire, &QPushButton::clicked, this, [this] {
+    ringvale::RetireFromBout(game_);
+    AfterClick();
+  });
+  connect(cmdDive, &QPushButton::clicked, this, [this] {
+    ringvale::Dive(game_);
+    AfterClick();
+  });
+
+  Redraw();
+}
+
+void frmFight::Redraw() {
+  const auto& fight = game_.fight;
+  SetName(lblPlayer, fight.lblPlayer);
+  SetName(lblRival, fight.lblRival);
+  fraFight->setTitle(QString::fromStdString(fight.fraFight));
+  const QString comments = QString::fromStdString(fight.txtComments);
+  if (txtComments->toPlainText() != comments) txtComments->setPlainText(comments);
+  cmdNextRound->setText(QString::fromStdString(fight.cmdNextRound));
+  proStamina->setValue(std::clamp(fight.proStamina, 0, BarMaximum));
+  proRivStamina->setValue(std::clamp(fight.proRivStamina, 0, BarMaximum));
+  cmdDive->setVisible(fight.cmdDiveVisible);
+}
+
+void frmFight::AfterClick() {
+  Redraw();
+  if (game_.bout.Fighting) cmdNextRound->setFocus();
+}
+
+// The title bar's close box and Escape both arrive here while the bout is on.
+void frmFight::reject() {
+  if (game_.bout.Fighting) {
+    ringvale::RetireFromBout(game_);
+    Redraw();
+  } else {
+    QDialog::reject();
+  }
+}
+
+void frmFight::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (background_->isValid()) background_->render(&painter, QRectF(rect()));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSvgRenderer;
+
+namespace ringvale {
+struct Game;
+}
+
+// The player's bout, one round per press of Next Round. Every way out of it records a result:
+// closing the window by its frame or with Escape is a retirement.
+class frmFight final : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmFight(ringvale::Game& game, QWidget* parent = nullptr);
+  void Redraw();  // from game.fight
+
+  void reject() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void AfterClick();
+
+  ringvale::Game& game_;
+  QSvgRenderer* background_ = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* lblPlayer = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* lblRival = nullptr;
+  QGroupBox* fraFight = nullptr;
+  QProgressBar* proStamina = nullptr;
+  QPlainTextEdit* txtComments = nullptr;
+  QProgressBar* proRivStamina = nullptr;
+  QPushButton* cmdRetire = nullptr;
+  QRadioButton* optAttack = nullptr;
+  QRadioButton* optDefend = nullptr;
+  QPushButton* cmdDive = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* Label2 = nullptr;
+  QPushButton* cmdNextRound = nullptr;
+};

@@ -40,7 +40,7 @@ class RecordReader {
   std::string String();
   Int16 Number();
   double Money();
-  void EndLine();  // the rest of the line must be empty
+  void EndLine();      // the rest of the line must be empty
   bool AtEnd() const;  // nothing but line ends remain
   int LineNumber() const { return line_; }
 
@@ -49,7 +49,20 @@ class RecordReader {
   std::string text_;
   std::size_t pos_ = 0;
   int line_ = 1;
+  int fieldsOnLine_ = 0;
+  bool lineHasMore_ = true;  // false once a field has ended at the line's end
+  bool lastQuoted_ = false;
 };
+
+// Line ends: CRLF as written; a lone LF or a lone CR is read as a line end too, so files that
+// passed through other systems still open.
+
+// True when `text` is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
+
+// UTF-8 text from a file's bytes: UTF-8 as it is (without a byte order mark), anything else
+// read as Windows-1252.
+std::string DecodeText(std::string bytes);
 
 // Money as files hold it: period, no thousands separators, no trailing zeros, up to 15
 // significant digits, exponent form from 1E+15.

@@ -64,15 +64,12 @@ HallTable ReadHallOfFame(Game& game) {
   try {
     return ParseHallOfFame(ReadTextFile(path));
   } catch (const RecordError& damaged) {
-    game.screen.Message("The hall of fame file " + path.string() + " is damaged at line " +
-                            std::to_string(damaged.line) +
-                            ". The standard hall of fame is used instead.",
+    game.screen.Message("\"" + path.string() + "\" is not a hall of fame that can be read.\n" +
+                            damaged.what() + ".\nThe standard hall of fame is used instead.",
                         AppTitle);
   } catch (const std::exception& unreadable) {
-    game.screen.Message("The hall of fame file " + path.string() +
-                            " could not be read. The standard hall of fame is used instead.\n\n" +
-                            unreadable.what(),
-                        AppTitle);
+    game.screen.Message(
+        std::string(unreadable.what()) + "\nThe standard hall of fame is used instead.", AppTitle);
   }
   return DefaultHallOfFame;
 }

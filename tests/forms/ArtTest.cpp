@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Picture {
+  QString name;
+  int width, height;  // pixels the windows show it at
+};
+
+// Every picture the windows load, at the size they show it.
+const std::vector<Picture>& Pictures() {
+  static const std::vector<Picture> pictures = [] {
+    std::vector<Picture> list = {
+        {"logo.svg", 441, 247},
+        {"gloves.svg", 245, 156},
+        {"icon.svg", 64, 64},
+        {"fight-background.svg", 350, 439},
+        {"hall-background.svg", 436, 305},
+    };
+    for (int i = 1; i <= 7; ++i) list.push_back({QString("speedbag%1.svg").arg(i), 40, 63});
+    for (int i = 1; i <= 5; ++i) list.push_back({QString("heavybag%1.svg").arg(i), 39, 120});
+    return list;
+  }();
+  return pictures;
+}
+
+QImage Render(const QString& name, QSize size) {
+  QSvgRenderer renderer(":/" + name);
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter);
+  painter.end();
+  return image;
+}
+
+int OpaquePixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) > 0) ++count;
+  return count;
+}
+
+// The rows a frame series keeps still (platform, hook) must match pixel for pixel.
+bool SameRows(const QImage& a, const QImage& b, int rows) {
+  return a.copy(0, 0, a.width(), rows) == b.copy(0, 0, b.width(), rows);
+}
+
+TEST(Art, EveryPictureLoadsWithTheProportionsItIsShownAt) {
+  const QString renderDir = qEnvironmentVariable("RINGVALE_RENDER_DIR");
+  for (const Picture& picture : Pictures()) {
+    SCOPED_TRACE(picture.name.toStdString());
+    QSvgRenderer renderer(":/" + picture.name);
+    ASSERT_TRUE(renderer.isValid());
+    const QRectF box = renderer.viewBoxF();
+    ASSERT_GT(box.height(), 0);
+    EXPECT_NEAR(box.width() / box.height(), double(picture.width) / picture.height, 0.01);
+
+    // A picture that parses but draws (almost) nothing is as broken as a missing one.
+    const QImage image = Render(picture.name, {picture.width, picture.height});
+    EXPECT_GT(OpaquePixels(image), picture.width * picture.height / 10);
+
+    if (!renderDir.isEmpty()) {
+      QDir().mkpath(renderDir);
+      const QString base = renderDir + "/" + QFileInfo(picture.name).completeBaseName();
+      image.save(base + ".png");
+      Render(picture.name, {picture.width * 3, picture.height * 3}).save(base + "@3x.png");
+    }
+  }
+}
+
+TEST(Art, TrainingFramesMoveOnlyTheBag) {
+  struct Series {
+    QString prefix;
+    int frames, width, height, stillRows;  // stillRows: the platform or ceiling hook
+  };
+  for (const Series& series :
+       {Series{"speedbag", 7, 40, 63, 8}, Series{"heavybag", 5, 39, 120, 5}}) {
+    std::vector<QImage> frames;
+    for (int i = 1; i <= series.frames; ++i)
+      frames.push_back(
+          Render(QString("%1%2.svg").arg(series.prefix).arg(i), {series.width, series.height}));
+    for (int i = 0; i < series.frames; ++i) {
+      const int next = (i + 1) % series.frames;
+      SCOPED_TRACE(
+          (series.prefix + QString(" frame %1 to %2").arg(i + 1).arg(next + 1)).toStdString());
+      EXPECT_TRUE(SameRows(frames[i], frames[next], series.stillRows));
+      EXPECT_NE(frames[i], frames[next]);
+    }
+  }
+}
+
+TEST(Art, EveryPictureInTheResourceFolderIsCompiledIn) {
+  // The fixtures folder sits in tests/, two levels below the source root.
+  const QDir resources(QString(RINGVALE_FIXTURES) + "/../../resources");
+  ASSERT_TRUE(resources.exists());
+  const QStringList files = resources.entryList({"*.svg"}, QDir::Files);
+  EXPECT_EQ(files.size(), qsizetype(Pictures().size()));
+  for (const QString& file : files) {
+    SCOPED_TRACE(file.toStdString());
+    EXPECT_TRUE(QFileInfo::exists(":/" + file));
+  }
+}
+
+}  // namespace

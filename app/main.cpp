@@ -1,1 +1,33 @@
-int main() { return 0; }
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLocale>
+
+#include "Game.h"
+#include "GameApplication.h"
+#include "Identity.h"
+#include "QtScreen.h"
+#include "Random.h"
+#include "frmSplash.h"
+
+int main(int argc, char** argv) {
+  GameApplication app(argc, argv);
+  GameApplication::setApplicationName(QString::fromUtf8(ringvale::AppTitle));
+  GameApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                             .arg(ringvale::VersionMajor)
+                                             .arg(ringvale::VersionMinor)
+                                             .arg(ringvale::VersionRevision));
+  GameApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+
+  ringvale::ClockRandom random;
+  QtScreen screen;
+  ringvale::Game game(screen, random,
+                      GameApplication::GameFolder(QCoreApplication::applicationDirPath()));
+  screen.SetGame(game);
+  game.decimalPoint = QLocale().decimalPoint().toStdString();
+
+  auto* splash = new frmSplash(game);
+  splash->setAttribute(Qt::WA_DeleteOnClose);
+  splash->show();
+  splash->activateWindow();
+  return app.exec();
+}

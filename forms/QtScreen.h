@@ -1,1 +1,39 @@
 #pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "Screen.h"
+
+namespace ringvale {
+struct Game;
+}
+class frmMain;
+class frmFight;
+
+// The game's window system: message boxes, the input box, the freeze of the main window and the
+// modal fight window.
+class QtScreen final : public ringvale::Screen {
+ public:
+  void SetGame(ringvale::Game& game) { game_ = &game; }
+  void SetMainWindow(frmMain* main);
+  frmMain* MainWindow() const;
+  frmFight* FightWindow() const;
+  bool IsFrozen() const { return frozen_; }
+
+  void Message(const std::string& prompt, const std::string& title) override;
+  std::string InputBox(const std::string& prompt, const std::string& title) override;
+  void FreezeWindow() override;
+  void UnfreezeWindow() override;
+  void ShowFight() override;
+  void CloseFight() override;
+
+ private:
+  void RedrawOpenWindows();
+  QWidget* DialogParent() const;
+
+  ringvale::Game* game_ = nullptr;
+  QPointer<frmMain> main_;
+  QPointer<frmFight> fight_;
+  bool frozen_ = false;
+};

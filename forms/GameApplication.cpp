@@ -1,0 +1,54 @@
+#include "GameApplication.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <cstdlib>
+#include <exception>
+
+#include "Identity.h"
+#include "Int16.h"
+
+GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool GameApplication::notify(QObject* receiver, QEvent* event) {
+  return DeliverGuarded([&] { return QApplication::notify(receiver, event); }, &EndAtOnce);
+}
+
+bool GameApplication::DeliverGuarded(const std::function<bool()>& deliver,
+                                     const std::function<void()>& end) {
+  QString text;
+  try {
+    return deliver();
+  } catch (const ringvale::OverflowError&) {
+    text = QStringLiteral("Overflow");
+  } catch (const std::exception& error) {
+    text = QString::fromStdString(error.what());
+  }
+  // A second error while the first is being reported ends the program without another box.
+  static bool ending = false;
+  if (!ending) {
+    ending = true;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(ringvale::AppTitle), text,
+                    QMessageBox::Ok);
+    box.setObjectName("MessageBox");
+    box.exec();
+    ending = false;
+  }
+  end();
+  return false;
+}
+
+void GameApplication::EndAtOnce() {
+  std::_Exit(EXIT_FAILURE);
+}
+
+std::filesystem::path GameApplication::GameFolder(const QString& programFolder) {
+  // Writability is tried, not read from permission bits, which do not tell the whole story.
+  QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral("write-test-XXXXXX")));
+  if (probe.open()) return std::filesystem::path(programFolder.toStdString());
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(userFolder);
+  return std::filesystem::path(userFolder.toStdString());
+}

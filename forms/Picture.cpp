@@ -1,0 +1,18 @@
+#include "Picture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+Picture::Picture(const QString& resource, QWidget* parent)
+    : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {}
+
+bool Picture::IsLoaded() const {
+  return renderer_->isValid();
+}
+
+void Picture::paintEvent(QPaintEvent* /*event*/) {
+  if (!renderer_->isValid()) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer_->render(&painter, QRectF(rect()));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// A picture control: draws an SVG resource stretched to the control. A missing or broken
+// picture leaves the control empty; the window works on without it.
+class Picture final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Picture(const QString& resource, QWidget* parent = nullptr);
+  bool IsLoaded() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QSvgRenderer* renderer_;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+// The windows are laid out in twips, 15 to a pixel; Qt's high-DPI scaling does the rest.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr int Px(int twips) {
+  return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+inline QRect TwipsRect(int left, int top, int width, int height) {
+  return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
+  widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+// Fonts sized in points as the layout was drawn (96 dots to the inch), so text keeps its place
+// among controls sized in pixels whatever the screen's own font scaling says.
+inline QFont PointFont(const QString& family, double points, bool bold = false,
+                       bool italic = false) {
+  QFont font(family);
+  if (family == QStringLiteral("Sans Serif")) font.setStyleHint(QFont::SansSerif);
+  if (family == QStringLiteral("Serif")) font.setStyleHint(QFont::Serif);
+  font.setPixelSize(qRound(points * 96.0 / 72.0));
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+// The windows' default: the system's sans serif at 8 points.
+inline QFont SansFont(double points = 8, bool bold = false, bool italic = false) {
+  return PointFont(QStringLiteral("Sans Serif"), points, bold, italic);
+}
+
+inline void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}

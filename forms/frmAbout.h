@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box: title, version, the gloves and two notes from the author. Shown modally.
+class frmAbout final : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmAbout(QWidget* parent = nullptr);
+};

@@ -1,0 +1,453 @@
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
+
+#include "Game.h"
+#include "Identity.h"
+#include "Picture.h"
+#include "QtScreen.h"
+#include "Twips.h"
+#include "frmAbout.h"
+#if __has_include("frmHigh.h")  // TEMPORARY until the hall of fame window lands
+#include "frmHigh.h"
+#define RINGVALE_HAS_HIGH 1
+#endif
+#include "modBoxer.h"
+#include "modFile.h"
+#include "modSetFights.h"
+
+namespace {
+
+inline constexpr int PowerBarMaximum = 130;
+inline constexpr int SpeedBarMaximum = 100;
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QProgressBar* MakeBar(QWidget* parent, const char* name, int maximum) {
+  auto* bar = new QProgressBar(parent);
+  bar->setObjectName(name);
+  bar->setOrientation(Qt::Vertical);
+  bar->setRange(0, maximum);
+  bar->setValue(0);
+  bar->setTextVisible(false);
+  return bar;
+}
+
+}  // namespace
+
+frmMain::frmMain(ringvale::Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
+  setObjectName("frmMain");
+  setWindowTitle(QString::fromUtf8(ringvale::AppTitle));
+  setFont(SansFont());
+  ChooseCareerFile = [this](const QString& start) { return AskForCareerFile(start); };
+
+  BuildMenus();
+
+  auto* inside = new QWidget(this);
+  inside->setObjectName("inside");
+  inside->setFixedSize(Px(5415), Px(5505));
+  setCentralWidget(inside);
+
+  tabMain = new QTabWidget(inside);
+  tabMain->setObjectName("tabMain");
+  PlaceTwips(tabMain, 240, 360, 4935, 4935);
+  const std::array<const char*, 4> tabs{"View Stats", "Training", "Arrange Bout", "Rankings"};
+  std::array<QWidget*, 4> pages{};
+  for (std::size_t i = 0; i < tabs.size(); ++i) {
+    pages[i] = new QWidget;
+    pages[i]->setObjectName(QStringLiteral("tabMainPage%1").arg(i));
+    tabMain->addTab(pages[i], QString::fromUtf8(tabs[i]));
+  }
+  BuildViewStats(pages[0]);
+  BuildTraining(pages[1]);
+  BuildArrangeBout(pages[2]);
+  BuildRankings(pages[3]);
+  // Controls sit where they were laid out on the whole tab control, whatever height the
+  // style gives the tab strip: they are placed again whenever the pages move.
+  pages[0]->parentWidget()->installEventFilter(this);
+  PlaceTabControls();
+
+  connect(tabMain, &QTabWidget::currentChanged, this,
+          [this](int index) { game_.main.tabMain = index; });
+
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  timPunch = new QTimer(this);
+  timPunch->setObjectName("timPunch");
+  timPunch->setInterval(ringvale::PunchIntervalMs);
+  connect(timPunch, &QTimer::timeout, this, [this] {
+    ringvale::TickPunch(game_);
+    RedrawPictures();
+  });
+
+  game_.main.PunchFrame = 1;
+  if (auto* screen = dynamic_cast<QtScreen*>(&game_.screen)) screen->SetMainWindow(this);
+  Redraw();
+  timPunch->start();
+}
+
+frmMain::~frmMain() {
+  delete high_;
+}
+
+void frmMain::BuildMenus() {
+  auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key,
+                    auto slot) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuFile->setObjectName("mnuFile");
+  add(mnuFile, "mnuNew", QStringLiteral("&New Boxer"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+    ringvale::NewBoxer(game_);
+    Redraw();
+  });
+  add(mnuFile, "mnuLoad", QStringLiteral("&Load Boxer"), QKeySequence(Qt::CTRL | Qt::Key_O),
+      [this] { mnuLoad_Click(); });
+  add(mnuFile, "mnuSave", QStringLiteral("&Save Boxer"), QKeySequence(Qt::CTRL | Qt::Key_S),
+      [this] {
+        ringvale::SaveCareer(game_);
+        Redraw();
+      });
+  mnuFile->addSeparator()->setObjectName("sep");
+  add(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+      [this] { mnuExit_Click(); });
+
+  QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+  mnuOptions->setObjectName("mnuOptions");
+  add(mnuOptions, "mnuHigh", QStringLiteral("&High Scores"), QKeySequence(),
+      [this] { mnuHigh_Click(); });
+  mnuOptions->addSeparator()->setObjectName("mnubar");
+  add(mnuOptions, "mnuAbout", QStringLiteral("&About..."), QKeySequence(),
+      [this] { mnuAbout_Click(); });
+}
+
+void frmMain::PlaceOnTab(QWidget* control, int left, int top, int width, int height) {
+  tabPlacements_.push_back({control, TwipsRect(left, top, width, height)});
+}
+
+void frmMain::PlaceTabControls() {
+  for (const auto& [control, rect] : tabPlacements_) {
+    const QPoint pageOrigin = control->parentWidget()->mapTo(tabMain, QPoint(0, 0));
+    control->setGeometry(rect.translated(-pageOrigin));
+  }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Move || event->type() == QEvent::Resize) PlaceTabControls();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::BuildViewStats(QWidget* page) {
+  lblWeeks = MakeLabel(page, "lblWeeks");
+  PlaceOnTab(lblWeeks, 2280, 1080, 2295, 255);
+
+  comUpcoming = new QComboBox(page);
+  comUpcoming->setObjectName("comUpcoming");
+  comUpcoming->setPlaceholderText(QStringLiteral("Upcoming Fights"));
+  comUpcoming->setCurrentIndex(-1);
+  PlaceOnTab(comUpcoming, 360, 600, 4215, 315);
+
+  frmBoxer = new QGroupBox(page);
+  frmBoxer->setObjectName("frmBoxer");
+  PlaceOnTab(frmBoxer, 360, 1320, 4215, 2535);
+
+  struct Fixed {
+    const char* name;
+    const char* text;
+    int left, top, width, height;
+  };
+  for (const Fixed& label : {Fixed{"Label1", "Strength :", 120, 600, 855, 255},
+                             Fixed{"Label2", "Weight :", 240, 1080, 735, 255},
+                             Fixed{"Label3", "Speed :", 240, 1560, 735, 255},
+                             Fixed{"Label4", "Wins   /   Losses", 2520, 840, 1455, 255},
+                             Fixed{"Label5", "K'O's", 3120, 1440, 495, 255},
+                             Fixed{"Label11", "Draws", 3120, 1800, 735, 255},
+                             Fixed{"Label13", "Money :", 840, 2160, 855, 255}}) {
+    PlaceTwips(MakeLabel(frmBoxer, label.name, QString::fromUtf8(label.text)), label.left,
+               label.top, label.width, label.height);
+  }
+  auto value = [this](const char* name, int left, int top, int width) {
+    QLabel* label = MakeLabel(frmBoxer, name);
+    PlaceTwips(label, left, top, width, 255);
+    return label;
+  };
+  lblStrength = value("lblStrength", 1080, 600, 855);
+  lblWeight = value("lblWeight", 1080, 1080, 735);
+  lblSpeed = value("lblSpeed", 1080, 1560, 735);
+  lblWins = value("lblWins", 2640, 480, 375);
+  lblLosses = value("lblLosses", 3480, 480, 375);
+  lblKO = value("lblKO", 2520, 1440, 615);
+  lblDraws = value("lblDraws", 2520, 1800, 615);
+  lblMoney = value("lblMoney", 1680, 2160, 2055);
+
+  cmdNextWeek = new QPushButton(QStringLiteral("Next Week"), page);
+  cmdNextWeek->setObjectName("cmdNextWeek");
+  PlaceOnTab(cmdNextWeek, 1680, 4200, 1815, 495);
+  connect(cmdNextWeek, &QPushButton::clicked, this, [this] {
+    ringvale::NextWeek(game_);
+    Redraw();
+  });
+}
+
+void frmMain::BuildTraining(QWidget* page) {
+  PlaceOnTab(MakeLabel(page, "Label6", QStringLiteral("Focus training on")), 360, 600, 1335, 255);
+  PlaceOnTab(MakeLabel(page, "Label12", QStringLiteral("or")), 2880, 600, 495, 255);
+  auto option = [&](const char* name, const QString& text, ringvale::Focus focus) {
+    auto* button = new QRadioButton(text, page);
+    button->setObjectName(name);
+    connect(button, &QRadioButton::clicked, this, [this, focus] { ChooseFocus(focus); });
+    return button;
+  };
+  optPower = option("optPower", QStringLiteral("Power"), ringvale::Focus::Power);
+  optSpeed = option("optSpeed", QStringLiteral("Speed"), ringvale::Focus::Speed);
+  optRest = option("optRest", QStringLiteral("Rest"), ringvale::Focus::Rest);
+  PlaceOnTab(optPower, 1800, 480, 855, 255);
+  PlaceOnTab(optSpeed, 1800, 840, 855, 255);
+  PlaceOnTab(optRest, 3120, 600, 975, 255);
+
+  proPower = MakeBar(page, "proPower", PowerBarMaximum);
+  PlaceOnTab(proPower, 960, 1320, 615, 3015);
+  PlaceOnTab(MakeLabel(page, "Label7", QStringLiteral("Power")), 840, 4440, 855, 255);
+  proSpeed = MakeBar(page, "proSpeed", SpeedBarMaximum);
+  PlaceOnTab(proSpeed, 3360, 1320, 615, 3015);
+  PlaceOnTab(MakeLabel(page, "Label8", QStringLiteral("Speed")), 3240, 4440, 855, 375);
+  for (auto* label : {page->findChild<QLabel*>("Label7"), page->findChild<QLabel*>("Label8")}) {
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  }
+
+  for (int k = 0; k < ringvale::SpeedFrames; ++k) {
+    auto* picture = new Picture(QStringLiteral(":/speedbag%1.svg").arg(k + 1), page);
+    picture->setObjectName(QStringLiteral("imgS%1").arg(k + 1));
+    PlaceOnTab(picture, 2040, 1200, 660, 960);
+    imgS[k] = picture;
+  }
+  for (int k = 0; k < ringvale::PowerFrames; ++k) {
+    auto* picture = new Picture(QStringLiteral(":/heavybag%1.svg").arg(k + 1), page);
+    picture->setObjectName(QStringLiteral("imgP%1").arg(k + 1));
+    PlaceOnTab(picture, 2160, 2280, 585, 1800);
+    imgP[k] = picture;
+  }
+}
+
+void frmMain::BuildArrangeBout(QWidget* page) {
+  frameArrange = new QGroupBox(QStringLiteral("Arrange a fight"), page);
+  frameArrange->setObjectName("frameArrange");
+  PlaceOnTab(frameArrange, 480, 840, 3855, 1695);
+  PlaceTwips(MakeLabel(frameArrange, "Label9", QStringLiteral("Arrange bout with :")), 240, 480,
+             1455, 255);
+  cmbBoxers = new QComboBox(frameArrange);
+  cmbBoxers->setObjectName("cmbBoxers");
+  for (int rank = 0; rank < ringvale::RosterSize; ++rank) cmbBoxers->addItem(QStringLiteral("-"));
+  PlaceTwips(cmbBoxers, 1680, 480, 1935, 315);
+  connect(cmbBoxers, &QComboBox::activated, this,
+          [this](int index) { game_.main.cmbBoxersIndex = index; });
+  Command1 = new QPushButton(QStringLiteral("Challenge / Next Week"), frameArrange);
+  Command1->setObjectName("Command1");
+  PlaceTwips(Command1, 840, 1080, 2055, 495);
+  connect(Command1, &QPushButton::clicked, this, [this] {
+    ringvale::ArrangeBout(game_, cmbBoxers->currentIndex());
+    Redraw();
+  });
+
+  frameAgree = new QGroupBox(QStringLiteral("Agree to fight"), page);
+  frameAgree->setObjectName("frameAgree");
+  PlaceOnTab(frameAgree, 480, 3000, 3855, 1335);
+  lblChallenge = MakeLabel(frameAgree, "lblChallenge");
+  PlaceTwips(lblChallenge, 600, 360, 3015, 255);
+  cmdSign = new QPushButton(QStringLiteral("Agree to fight?"), frameAgree);
+  cmdSign->setObjectName("cmdSign");
+  PlaceTwips(cmdSign, 600, 720, 1335, 375);
+  connect(cmdSign, &QPushButton::clicked, this, [this] {
+    ringvale::SignChallenge(game_);
+    Redraw();
+  });
+  cmdReject = new QPushButton(QStringLiteral("Refuse to fight?"), frameAgree);
+  cmdReject->setObjectName("cmdReject");
+  PlaceTwips(cmdReject, 2160, 720, 1335, 375);
+  connect(cmdReject, &QPushButton::clicked, this, [this] {
+    ringvale::RejectChallenge(game_);
+    Redraw();
+  });
+}
+
+void frmMain::BuildRankings(QWidget* page) {
+  QLabel* Label10 = MakeLabel(page, "Label10", QStringLiteral("RGV Rankings"));
+  Label10->setFont(SansFont(18, true));
+  PlaceOnTab(Label10, 1200, 480, 3015, 495);
+
+  auto* Shape1 = new QFrame(page);
+  Shape1->setObjectName("Shape1");
+  Shape1->setFrameShape(QFrame::Box);
+  Shape1->setFrameShadow(QFrame::Plain);
+  PlaceOnTab(Shape1, 240, 1080, 4455, 615);
+
+  lblChamp = MakeLabel(page, "lblChamp");
+  lblChamp->setFont(SansFont(13.5, true));
+  lblChamp->setAlignment(Qt::AlignCenter);
+  PlaceOnTab(lblChamp, 360, 1200, 4215, 375);
+
+  lstRanks = new QListWidget(page);
+  lstRanks->setObjectName("lstRanks");
+  for (int rank = 0; rank < ringvale::RosterSize; ++rank) lstRanks->addItem(QStringLiteral("-"));
+  PlaceOnTab(lstRanks, 960, 1800, 3015, 3060);
+}
+
+void frmMain::Redraw() {
+  const ringvale::MainWindow& shown = game_.main;
+
+  lblWeeks->setText(Text(shown.lblWeeks));
+  frmBoxer->setTitle(Text(shown.frmBoxer));
+  lblStrength->setText(Text(shown.lblStrength));
+  lblWeight->setText(Text(shown.lblWeight));
+  lblSpeed->setText(Text(shown.lblSpeed));
+  lblWins->setText(Text(shown.lblWins));
+  lblLosses->setText(Text(shown.lblLosses));
+  lblKO->setText(Text(shown.lblKO));
+  lblDraws->setText(Text(shown.lblDraws));
+  lblMoney->setText(Text(shown.lblMoney));
+  lblChamp->setText(Text(shown.lblChamp));
+  lblChallenge->setText(Text(shown.lblChallenge));
+
+  {
+    const QSignalBlocker blocker(comUpcoming);
+    QStringList upcoming;
+    for (const auto& entry : shown.comUpcoming) upcoming << Text(entry);
+    QStringList listed;
+    for (int i = 0; i < comUpcoming->count(); ++i) listed << comUpcoming->itemText(i);
+    // The player may be reading an entry: keep it open unless the list itself changed.
+    if (upcoming != listed) {
+      comUpcoming->clear();
+      comUpcoming->addItems(upcoming);
+      comUpcoming->setCurrentIndex(-1);
+    }
+  }
+
+  for (int rank = 0; rank < ringvale::RosterSize; ++rank) {
+    lstRanks->item(rank)->setText(Text(shown.lstRanks[rank]));
+    cmbBoxers->setItemText(rank, Text(shown.cmbBoxers[rank]));
+  }
+  {
+    const QSignalBlocker blocker(cmbBoxers);
+    cmbBoxers->setCurrentIndex(shown.cmbBoxersIndex);
+  }
+  cmbBoxers->setEnabled(shown.cmbBoxersEnabled);
+  frameArrange->setEnabled(shown.frameArrangeEnabled);
+  frameAgree->setEnabled(shown.frameAgreeEnabled);
+  cmdSign->setVisible(shown.cmdSignVisible);
+  cmdReject->setVisible(shown.cmdRejectVisible);
+
+  // A power the bar cannot hold shows as a full bar; the boxer keeps his numbers.
+  proPower->setValue(std::clamp(shown.proPower, 0, PowerBarMaximum));
+  proSpeed->setValue(std::clamp(shown.proSpeed, 0, SpeedBarMaximum));
+
+  {
+    const QSignalBlocker blocker(tabMain);
+    tabMain->setCurrentIndex(shown.tabMain);
+  }
+  optPower->setChecked(shown.focus == ringvale::Focus::Power);
+  optSpeed->setChecked(shown.focus == ringvale::Focus::Speed);
+  optRest->setChecked(shown.focus == ringvale::Focus::Rest);
+  RedrawPictures();
+}
+
+void frmMain::RedrawPictures() {
+  for (int k = 0; k < ringvale::PowerFrames; ++k) imgP[k]->setVisible(game_.main.imgPVisible[k]);
+  for (int k = 0; k < ringvale::SpeedFrames; ++k) imgS[k]->setVisible(game_.main.imgSVisible[k]);
+}
+
+void frmMain::ChooseFocus(ringvale::Focus focus) {
+  game_.main.focus = focus;
+  switch (focus) {
+    case ringvale::Focus::Power:
+      ringvale::ClickPower(game_);
+      break;
+    case ringvale::Focus::Speed:
+      ringvale::ClickSpeed(game_);
+      break;
+    case ringvale::Focus::Rest:
+      ringvale::ClickRest(game_);
+      break;
+  }
+  Redraw();
+}
+
+QString frmMain::AskForCareerFile(const QString& start) {
+  QFileDialog dialog(this, QStringLiteral("Load Boxer"));
+  dialog.setObjectName("cdlOpen");
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(QStringLiteral("Boxers (*.box)"));
+  const QFileInfo startInfo(start);
+  if (startInfo.isFile()) {
+    dialog.setDirectory(startInfo.absolutePath());
+    dialog.selectFile(startInfo.fileName());
+  } else {
+    dialog.setDirectory(start);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+void frmMain::mnuLoad_Click() {
+  const QString start =
+      lastCareerFile_.isEmpty() ? QString::fromStdString(game_.folder.string()) : lastCareerFile_;
+  const QString chosen = ChooseCareerFile(start);
+  // Cancel changes nothing, also after an earlier load: the career in memory stays.
+  if (chosen.isEmpty()) return;
+  lastCareerFile_ = chosen;
+  ringvale::LoadBoxer(game_, std::filesystem::path(chosen.toStdString()));
+  Redraw();
+}
+
+void frmMain::mnuHigh_Click() {
+#ifdef RINGVALE_HAS_HIGH
+  if (!high_) {
+    high_ = new frmHigh(game_);
+    high_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  static_cast<frmHigh*>(high_.data())->Reload();
+  high_->show();
+  high_->raise();
+  high_->activateWindow();
+#endif
+}
+
+void frmMain::mnuAbout_Click() {
+  frmAbout about(this);
+  about.exec();
+}
+
+void frmMain::mnuExit_Click() {
+  // No question and no save: every window closes and the program ends.
+  QApplication::closeAllWindows();
+  QCoreApplication::exit(0);
+}

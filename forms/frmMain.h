@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "Windows.h"
+
+namespace ringvale {
+struct Game;
+}
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
+class frmHigh;
+
+// The main window: four tabs showing the career, and the menu of career commands. Each control
+// forwards its click to one entry point of the game and then redraws the window from
+// game.main.
+class frmMain final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit frmMain(ringvale::Game& game, QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Copies game.main into the controls.
+  void Redraw();
+
+  // Asks for the career file to load, starting at `start` (a folder or the last chosen file);
+  // "" when the player cancels. Tests replace it so no real dialog opens.
+  std::function<QString(const QString& start)> ChooseCareerFile;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildViewStats(QWidget* page);
+  void BuildTraining(QWidget* page);
+  void BuildArrangeBout(QWidget* page);
+  void BuildRankings(QWidget* page);
+  void PlaceOnTab(QWidget* control, int left, int top, int width, int height);
+  void PlaceTabControls();
+  void RedrawPictures();
+  QString AskForCareerFile(const QString& start);
+
+  void mnuLoad_Click();
+  void mnuHigh_Click();
+  void mnuAbout_Click();
+  void mnuExit_Click();
+  void ChooseFocus(ringvale::Focus focus);
+
+  ringvale::Game& game_;
+  QString lastCareerFile_;  // the Load dialog opens on it next time
+  QPointer<QWidget> high_;  // TEMPORARY type until frmHigh lands
+
+  QTabWidget* tabMain;
+  // View Stats
+  QLabel *lblWeeks, *lblStrength, *lblWeight, *lblSpeed, *lblWins, *lblLosses, *lblKO, *lblDraws,
+      *lblMoney;
+  QComboBox* comUpcoming;
+  QGroupBox* frmBoxer;
+  QPushButton* cmdNextWeek;
+  // Training
+  QRadioButton *optPower, *optSpeed, *optRest;
+  QProgressBar *proPower, *proSpeed;
+  std::array<QWidget*, ringvale::PowerFrames> imgP;
+  std::array<QWidget*, ringvale::SpeedFrames> imgS;
+  QTimer* timPunch;
+  // Arrange Bout
+  QGroupBox *frameArrange, *frameAgree;
+  QComboBox* cmbBoxers;
+  QPushButton *Command1, *cmdSign, *cmdReject;
+  QLabel* lblChallenge;
+  // Rankings
+  QLabel* lblChamp;
+  QListWidget* lstRanks;
+
+  struct TabPlacement {
+    QWidget* control;
+    QRect twips;
+  };
+  std::vector<TabPlacement> tabPlacements_;  // positions relative to tabMain, as laid out
+};

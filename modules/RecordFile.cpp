@@ -189,6 +189,11 @@ std::string RecordReader::Field() {
     std::size_t end = pos_;
     while (end > start && IsBlank(text_[end - 1])) --end;
     field = text_.substr(start, end - start);
+    // Strings are written between quotes with no escaping: a quote inside one could never be
+    // saved and read back.
+    if (field.find('"') != std::string::npos) {
+      throw RecordError(line_, Shown(field) + " holds a stray double quote");
+    }
   }
   ++fieldsOnLine_;
   lineHasMore_ = pos_ < text_.size() && text_[pos_] == ',';

@@ -111,6 +111,12 @@ void CheckRoster(const Career& career) {
   if (roster[PlayerIndex].Name.empty()) {
     throw RecordError(FirstBoxerLine, "the player's name is empty");
   }
+  // The refresh after the load multiplies these in 16 bits; overflowing there would end the game.
+  try {
+    (void)(roster[PlayerIndex].Weight * roster[PlayerIndex].Strength);
+  } catch (const OverflowError&) {
+    throw RecordError(FirstBoxerLine, "the player's strength and weight are too large");
+  }
   std::array<int, RosterSize> lineOfRank{};
   for (int i = 0; i < RosterSize; ++i) {
     const int line = FirstBoxerLine + i;

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "Game.h"
+#include "Int16.h"
+#include "ScriptedRandom.h"
+
+// A career set up directly, and scripts for the draws a week makes.
+namespace ringvale::test {
+
+inline const std::array<std::string, 10> Names{
+    "Sam",          "Ivo Marchetti", "Deacon Flint", "Bram Kestovic", "Otto Varga",
+    "Lenny Sorrel", "Rafe Calder",   "Tomas Brenn",  "Gus Halloway",  "Nico Dray"};
+
+// Rank equals roster index, nobody booked. Everyone's Speed is 100 and the player trains speed,
+// which holds Speed at 100 week after week, so the punches a bout throws stay the same.
+inline void SetUpCareer(Game& game) {
+  auto& career = game.career;
+  career.Year = 0;
+  career.Week = 10;
+  career.Money = 20000;
+  for (int i = 0; i < RosterSize; ++i) {
+    auto& boxer = career.Roster[i];
+    boxer = RosterEntry{};
+    boxer.Name = Names[i];
+    boxer.Strength = 90;
+    boxer.Weight = 100 + i;
+    boxer.Speed = 100;
+    boxer.Rank = i;
+    boxer.WeeksToBout = 1000;
+    boxer.Opponent = NoOpponent;
+  }
+  game.main.focus = Focus::Speed;
+}
+
+inline void SwapRanks(Game& game, int first, int second) {
+  auto& roster = game.career.Roster;
+  const Int16 rank = roster[first].Rank;
+  roster[first].Rank = roster[second].Rank;
+  roster[second].Rank = rank;
+}
+
+inline void Book(Game& game, int first, int second, int weeks) {
+  auto& roster = game.career.Roster;
+  roster[first].Opponent = second;
+  roster[second].Opponent = first;
+  roster[first].WeeksToBout = weeks;
+  roster[second].WeeksToBout = weeks;
+}
+
+// A value whose 9 x r rounds to `index`.
+inline double Pick(int index) {
+  return index == 0 ? 0.0 : (index - 0.2) / 9;
+}
+
+inline void PushDraw(ScriptedRandom& random, int matchA, int matchB) {
+  random.Push({Pick(matchA), Pick(matchB)});
+}
+
+// Rival focus values: 2 x r rounds to 0 power, 1 speed, 2 rest.
+inline constexpr double PowerFocus = 0.25, SpeedFocus = 0.5, RestFocus = 0.9;
+
+inline void PushRivalTraining(ScriptedRandom& random, double focus = SpeedFocus) {
+  for (int i = 1; i < RosterSize; ++i) random.Push({focus});
+}
+
+inline int Punches(const RosterEntry& boxer) {
+  return RoundHalfEven(boxer.Speed / 10.0);
+}
+
+inline void PushMisses(ScriptedRandom& random, int count) {
+  for (int i = 0; i < count; ++i) random.Push({0.0});
+}
+
+// A bout between two rivals in which no punch lands: the unused draw, then nine exchanges.
+inline void PushSimulatedBout(ScriptedRandom& random, const Game& game, int a, int b) {
+  random.Push({0.0});
+  PushMisses(random, 9 * (Punches(game.career.Roster[a]) + Punches(game.career.Roster[b])));
+}
+
+// Commentary draws: 5 x 0.8 = 4, and text 4 of every round knocks no one down.
+inline constexpr double QuietComment = 0.8;
+
+// The player's bout against `rival` over ten rounds, no bribe, no landed punch, no knock-down.
+inline void PushPlayerBout(ScriptedRandom& random, const Game& game, int rival) {
+  if (game.career.Player().Rank < 9) random.Push({0.0});  // bribe roll 0: no offer
+  random.Push({QuietComment});                            // introduction
+  const int punches = Punches(game.career.Player()) + Punches(game.career.Roster[rival]);
+  for (int round = 1; round <= 10; ++round) {
+    random.Push({0.0});  // the round's unused draw
+    PushMisses(random, punches);
+    if (round < 10) random.Push({QuietComment});
+  }
+}
+
+}  // namespace ringvale::test

@@ -80,6 +80,7 @@ TEST(RecordFile, MalformedRecordsNameTheirLine) {
       {good + "\"Ann\",-32769,2", "Line 2: the number \"-32769\" is outside -32768 to 32767"},
       {good + "\"Ann\",99999999999999999999,2",
        "Line 2: the number \"99999999999999999999\" is outside -32768 to 32767"},
+      {good + "\"Ann\",1\"2,2", "Line 2: \"1\"2\" holds a stray double quote"},
       {good + "\"Ann\",12a,2", "Line 2: \"12a\" is not a whole number"},
       {good + "\"Ann\",1.5,2", "Line 2: \"1.5\" is not a whole number"},
       {good + "\"Ann\",,2", "Line 2: a number is missing"},

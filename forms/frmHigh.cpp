@@ -1,0 +1,142 @@
+#include "frmHigh.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <array>
+
+#include "Game.h"
+#include "Twips.h"
+#include "modEvents.h"
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+constexpr double HeadingPoints = 24;
+
+// Draws a row "name\t TD: n\t $money" in three columns, so the defences and the fortunes line
+// up whatever the names; a name too long for its column ends in an ellipsis.
+class ColumnDelegate final : public QStyledItemDelegate {
+ public:
+  ColumnDelegate(std::array<int, 2> tabStops, QObject* parent)
+      : QStyledItemDelegate(parent), tabStops_(tabStops) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem plain = option;
+    initStyleOption(&plain, index);
+    const QString text = plain.text;
+    plain.text.clear();
+    const QStyle* style = plain.widget != nullptr ? plain.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, plain.widget);  // no text
+
+    // Split at the last two tabs, so a tab inside a name stays in the name.
+    const int moneyTab = text.lastIndexOf(QLatin1Char('\t'));
+    const int defencesTab = moneyTab > 0 ? text.lastIndexOf(QLatin1Char('\t'), moneyTab - 1) : -1;
+    QStringList columns{text};
+    if (defencesTab >= 0) {
+      columns = {text.left(defencesTab), text.mid(defencesTab + 1, moneyTab - defencesTab - 1),
+                 text.mid(moneyTab + 1)};
+    }
+
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(
+        option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    const QRect row = option.rect.adjusted(Margin, 0, -Margin, 0);
+    for (int column = 0; column < columns.size(); ++column) {
+      const int left = row.left() + (column == 0 ? 0 : tabStops_[column - 1]);
+      const int right =
+          column + 1 < columns.size() ? row.left() + tabStops_[column] - Margin : row.right();
+      const QRect cell(left, row.top(), std::max(0, right - left), row.height());
+      painter->drawText(
+          cell, Qt::AlignLeft | Qt::AlignVCenter,
+          option.fontMetrics.elidedText(columns[column], Qt::ElideRight, cell.width()));
+    }
+    painter->restore();
+  }
+
+ private:
+  static constexpr int Margin = 3;
+  std::array<int, 2> tabStops_;
+};
+
+}  // namespace
+
+frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Window), game_(game) {
+  setObjectName("frmHigh");
+  setWindowTitle(QStringLiteral("Ringvale - Hall of Fame"));
+  setFixedSize(Px(6540), Px(4575));
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  setPalette(palette);
+  background_ = new QSvgRenderer(QStringLiteral(":/hall-background.svg"), this);
+
+  auto* Label1 = new QLabel(QStringLiteral("The Greatest of the Great"), this);
+  Label1->setObjectName("Label1");
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setStyleSheet(QStringLiteral("color: #ffff00; background-color: black;"));
+  PlaceTwips(Label1, 240, 120, 6015, 735);
+  // The heading shrinks rather than lose its ends to a font wider than the one it was laid out in.
+  QFont heading = SansFont(HeadingPoints, true);
+  while (heading.pixelSize() > 8 &&
+         QFontMetrics(heading).horizontalAdvance(Label1->text()) > Label1->width() - 4) {
+    heading.setPixelSize(heading.pixelSize() - 1);
+  }
+  Label1->setFont(heading);
+
+  lstHigh_ = new QListWidget(this);
+  lstHigh_->setObjectName("lstHigh");
+  lstHigh_->setFont(SansFont(8));
+  lstHigh_->setStyleSheet(QStringLiteral(
+      "QListWidget { color: #ffff00; background-color: black; border: 1px solid #808000; }"));
+  lstHigh_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  lstHigh_->setUniformItemSizes(true);
+  PlaceTwips(lstHigh_, 240, 1560, 6135, 2460);
+  // Name, then " TD: n" from 58% of the width and " $money" from 73%.
+  const int inner = lstHigh_->width();
+  lstHigh_->setItemDelegate(new ColumnDelegate({inner * 58 / 100, inner * 73 / 100}, lstHigh_));
+  for (int i = 0; i < static_cast<int>(game_.high.lstHigh.size()); ++i)
+    lstHigh_->addItem(QString());
+  ShowList();
+
+  auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
+  cmdClose->setObjectName("cmdClose");
+  PlaceTwips(cmdClose, 4920, 4080, 1455, 375);
+  connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmHigh::Reload() {
+  ringvale::LoadHallOfFame(game_);
+  ShowList();
+}
+
+void frmHigh::ShowList() {
+  for (int i = 0; i < lstHigh_->count(); ++i) {
+    const QString row = QString::fromStdString(game_.high.lstHigh.at(i));
+    lstHigh_->item(i)->setText(row);
+    QString readable = row;
+    lstHigh_->item(i)->setToolTip(readable.replace(QLatin1Char('\t'), QLatin1Char(' ')));
+  }
+}
+
+void frmHigh::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void frmHigh::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (background_->isValid()) background_->render(&painter, QRectF(rect()));
+}

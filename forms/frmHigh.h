@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ringvale {
+struct Game;
+}
+
+class QListWidget;
+class QSvgRenderer;
+
+// The hall of fame: the ten richest retired champions. A plain window beside the main window;
+// each opening reads the high-score file afresh through Reload().
+class frmHigh final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit frmHigh(ringvale::Game& game, QWidget* parent = nullptr);
+  void Reload();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;  // Escape closes, like Close
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void ShowList();
+
+  ringvale::Game& game_;
+  QListWidget* lstHigh_ = nullptr;
+  QSvgRenderer* background_ = nullptr;
+};

@@ -92,18 +92,8 @@ TEST(CareerFile, TheLineUpDrawRoundsHalvesToEven) {
 }
 
 TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
-  const std::string badCharacters =
-      "A boxer's name cannot contain any of these characters: \" / \\ : * ? < > |";
-  const std::vector<std::pair<std::string, std::string>> names = {
+  std::vector<std::pair<std::string, std::string>> names = {
       {"", ""},  // Cancel
-      {"Kid \"Dynamite\"", badCharacters},
-      {"AC/DC", badCharacters},
-      {"Back\\slash", badCharacters},
-      {"C:", badCharacters},
-      {"Who?", badCharacters},
-      {"*", badCharacters},
-      {"<Sam>", badCharacters},
-      {"a|b", badCharacters},
       {"Tab\there", "A boxer's name cannot contain control characters such as tabs."},
       {"Line\nbreak", "A boxer's name cannot contain control characters such as tabs."},
       {".", "A boxer's name cannot be \".\" or \"..\"."},
@@ -113,6 +103,10 @@ TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
       {"Andr\xe9", "The name holds characters that cannot be stored."},
       {std::string(201, 'x'), "That name is too long; please choose a shorter one."},
   };
+  for (const char c : std::string("\"/\\:*?<>|")) {
+    names.push_back({std::string("Sam") + c + "1",
+                     "A boxer's name cannot contain any of these characters: \" / \\ : * ? < > |"});
+  }
   for (const auto& [name, refusal] : names) {
     TestGame t;
     LoadFixture(t, "rocky-year3.box", "Rocky.box");

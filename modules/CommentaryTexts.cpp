@@ -4,8 +4,8 @@ namespace ringvale {
 
 const CommentaryChoice Introductions = {{
     {"Welcome to tonights Ringvale match between [A] and [B]. Both of these men badly want to "
-     "win this one, because a victory tonight lifts the winner a long way up the boxing world. "
-     "There's plenty at stake, so settle in, folks."},
+     "win this one, because a win tonight is a big step up in the boxing world. There's plenty "
+     "at stake, so settle in, folks."},
     {"Ladies and Gentlemen welcome to tonights Ringvale, where [A] and [B] finally meet in the "
      "much anticipated fight. We're told this broadcast reaches over 15 million people on pay "
      "television around the globe. That makes it one of the biggest fights ever staged!"},

@@ -76,7 +76,10 @@ std::string ErrnoText(int error) {
 // Bad field text quoted in a message, cut short so a binary file cannot flood the box.
 std::string Shown(const std::string& text) {
   constexpr std::size_t Longest = 24;
-  return "\"" + (text.size() <= Longest ? text : text.substr(0, Longest) + "...") + "\"";
+  if (text.size() <= Longest) return "\"" + text + "\"";
+  std::size_t cut = Longest;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole letters
+  return "\"" + text.substr(0, cut) + "...\"";
 }
 
 }  // namespace

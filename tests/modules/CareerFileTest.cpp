@@ -89,6 +89,15 @@ TEST(CareerFile, TheLineUpDrawRoundsHalvesToEven) {
     EXPECT_EQ(ReadBytes(t.game.folder / "Sam.box"), Fixture("new-sam-lineup" + lineUp + ".box"))
         << "draw " << draw;
   }
+  // The rivals alone, appended to a file holding the header and the player.
+  TestGame t;
+  const std::string full = Fixture("new-sam-lineup1.box");
+  const fs::path path = t.game.folder / "Sam.box";
+  WriteBytes(path, full.substr(0, full.find("\"Calvin")));
+  t.game.career.CareerPath = path.string();
+  t.random.Push({0.5});
+  WriteNewRoster(t.game);
+  EXPECT_EQ(ReadBytes(path), full);
 }
 
 TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {

@@ -18,6 +18,12 @@ std::string ReadError(const std::string& text, const std::function<void(RecordRe
   return "";
 }
 
+std::string Repeated(const std::string& text, int times) {
+  std::string repeated;
+  while (times-- > 0) repeated += text;
+  return repeated;
+}
+
 void NameNumberMoney(RecordReader& reader) {
   while (!reader.AtEnd()) {
     reader.String();
@@ -76,6 +82,8 @@ TEST(RecordFile, MalformedRecordsNameTheirLine) {
        "Line 2: the number \"99999999999999999999\" is outside -32768 to 32767"},
       {good + "\"Ann\",1\"2,2", "Line 2: \"1\"2\" holds a stray double quote"},
       {good + "\"Ann\",12a,2", "Line 2: \"12a\" is not a whole number"},
+      {good + "\"Ann\",x" + Repeated("\u00e9", 13) + ",2",
+       "Line 2: \"x" + Repeated("\u00e9", 11) + "...\" is not a whole number"},
       {good + "\"Ann\",1.5,2", "Line 2: \"1.5\" is not a whole number"},
       {good + "\"Ann\",,2", "Line 2: a number is missing"},
       {good + "\"Ann\",\"1\",2", "Line 2: \"1\" is text where a number belongs"},

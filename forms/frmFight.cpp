@@ -105,12 +105,12 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   PlaceTwips(cmdRetire, 1800, 2880, 855, 255);
   optAttack = new QRadioButton(QStringLiteral("Attack"), fraFight);
   optAttack->setObjectName("optAttack");
-  optAttack->setStyleSheet(RedOnBlack);
+  SetTextColour(optAttack, QColor(0xff, 0x20, 0x20));
   optAttack->setChecked(true);
   PlaceTwips(optAttack, 720, 3000, 1095, 255);
   optDefend = new QRadioButton(QStringLiteral("Defend"), fraFight);
   optDefend->setObjectName("optDefend");
-  optDefend->setStyleSheet(RedOnBlack);
+  SetTextColour(optDefend, QColor(0xff, 0x20, 0x20));
   PlaceTwips(optDefend, 2760, 3000, 1095, 255);
   cmdDive = MakeButton(fraFight, "cmdDive", QStringLiteral("Dive"));
   PlaceTwips(cmdDive, 1800, 3240, 855, 255);

@@ -247,7 +247,7 @@ void frmMain::BuildTraining(QWidget* page) {
   for (int k = 0; k < ringvale::SpeedFrames; ++k) {
     auto* picture = new Picture(QStringLiteral(":/speedbag%1.svg").arg(k + 1), page);
     picture->setObjectName(QStringLiteral("imgS%1").arg(k + 1));
-    PlaceOnTab(picture, 2040, 1200, 660, 960);
+    PlaceOnTab(picture, 2040, 1200, 600, 945);
     imgS[k] = picture;
   }
   for (int k = 0; k < ringvale::PowerFrames; ++k) {
@@ -447,7 +447,6 @@ void frmMain::mnuAbout_Click() {
 }
 
 void frmMain::mnuExit_Click() {
-  // No question and no save: every window closes and the program ends.
+  // No question and no save: every window closes, and with the last one the program ends.
   QApplication::closeAllWindows();
-  QCoreApplication::exit(0);
 }

@@ -8,6 +8,7 @@
 #include "Identity.h"
 #include "RecordFile.h"
 #include "modFights.h"
+#include "modFile.h"
 
 namespace ringvale {
 
@@ -23,13 +24,6 @@ constexpr std::array<double, 10> Purses = {500000, 200000, 80000, 50000, 35000,
 
 constexpr double CorruptionFine = 50000;
 constexpr int CaughtRoll = 3;  // of 0..5: one dive in five is found out
-
-std::string MoneyOnScreen(const Game& game, double value) {
-  std::string text = FormatMoney(value);
-  if (const auto point = text.find('.'); point != std::string::npos)
-    text.replace(point, 1, game.decimalPoint);
-  return text;
-}
 
 HallTable ParseHallOfFame(const std::string& text) {
   RecordReader reader(text);

@@ -175,6 +175,12 @@ Career ParseCareer(const std::string& bytes) {
   if (!file.AtEnd()) {
     throw RecordError(FirstBoxerLine + RosterSize - 1, "more text follows the last boxer's line");
   }
+  // Saves end every line with CRLF. A last line without its end was cut off, perhaps inside its
+  // last number, which would then load as a smaller one.
+  const std::size_t last = bytes.find_last_not_of(" \t");
+  if (last == std::string::npos || (bytes[last] != '\r' && bytes[last] != '\n')) {
+    throw RecordError(FirstBoxerLine + RosterSize - 1, "the line is cut off before its end");
+  }
   CheckRoster(career);
   return career;
 }
@@ -191,18 +197,6 @@ std::string Utf8Of(const std::filesystem::path& path) {
 
 std::string Quoted(const std::filesystem::path& path) {
   return "\"" + Utf8Of(path) + "\"";
-}
-
-std::string MoneyOnScreen(double money, const std::string& decimalPoint) {
-  std::string shown;
-  for (const char c : FormatMoney(money)) {
-    if (c == '.') {
-      shown += decimalPoint;
-    } else {
-      shown += c;
-    }
-  }
-  return shown;
 }
 
 std::string CareerText(const Career& career) {
@@ -339,6 +333,14 @@ void SaveCareer(Game& game) {
   RefreshStatus(game);
 }
 
+std::string MoneyOnScreen(const Game& game, double money) {
+  std::string text = FormatMoney(money);
+  if (const auto point = text.find('.'); point != std::string::npos) {
+    text.replace(point, 1, game.decimalPoint);
+  }
+  return text;
+}
+
 void RefreshStatus(Game& game) {
   Career& career = game.career;
   MainWindow& window = game.main;
@@ -362,7 +364,7 @@ void RefreshStatus(Game& game) {
   window.lblLosses = Text(player.Losses);
   window.lblKO = Text(player.KOs);
   window.lblDraws = Text(player.Draws);
-  window.lblMoney = "$" + MoneyOnScreen(career.Money, game.decimalPoint);
+  window.lblMoney = "$" + MoneyOnScreen(game, career.Money);
   // The bar ends at 130; a stronger boxer shows a full bar and keeps his numbers.
   window.proPower = std::clamp<int>(playerPower, 0, PowerBarTop);
   if (player.Speed > FastestSpeed) player.Speed = FastestSpeed;

@@ -29,6 +29,9 @@ void WriteNewRoster(Game& game, RecordWriter& file);  // draws the line-up, writ
 // Where the career of a boxer with this name lives: the game folder, then "<name>.box".
 std::filesystem::path CareerFilePath(const Game& game, const std::string& name);
 
+// Money as the player reads it: the file's digits with the user's decimal separator.
+std::string MoneyOnScreen(const Game& game, double money);
+
 // Copies the career into the main window and folds weeks into years.
 void RefreshStatus(Game& game);
 

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <functional>
+#include <random>
+
+#include "Game.h"
+#include "RecordingScreen.h"
+#include "modBoxer.h"
+#include "modEvents.h"
+#include "modFights.h"
+#include "modSetFights.h"
+
+namespace ringvale::test {
+
+// Plays a career the way a restless player would: changes focus, arranges bouts, answers
+// challenges both ways, and in his bouts mostly fights, sometimes retires and takes a dive when
+// offered. Its choices come from a generator of its own, so the game's draws stay the game's.
+class AutoPlayer {
+ public:
+  AutoPlayer(Game& game, RecordingScreen& screen, unsigned seed) : game_(game), choices_(seed) {
+    screen.game = &game;
+    screen.playFight = [this, &screen](Game& fighting) {
+      for (int press = 0; screen.fightOpen && press < 12; ++press) {
+        if (fighting.fight.cmdDiveVisible && Chance(0.15)) {
+          Dive(fighting);
+          ++dives;
+        } else if (Chance(0.02)) {
+          RetireFromBout(fighting);
+          ++retirements;
+        } else {
+          DoRound(fighting);
+          ++rounds;
+        }
+      }
+    };
+  }
+
+  // The player's turn of one week: answer a waiting challenge, then move the week on.
+  void AnswerChallenge() {
+    if (!game_.booking.ChallengePending) return;
+    if (Chance(0.7)) {
+      SignChallenge(game_);
+      ++accepted;
+    } else {
+      RejectChallenge(game_);
+      ++rejected;
+    }
+  }
+
+  void PlayWeek() {
+    if (Chance(0.1)) {
+      switch (Pick(3)) {
+        case 0:
+          ClickPower(game_);
+          break;
+        case 1:
+          ClickSpeed(game_);
+          break;
+        default:
+          ClickRest(game_);
+          break;
+      }
+    }
+    if (Chance(0.25)) {
+      // Mostly the boxer just above him; otherwise any line of the list, or none (-1).
+      const int above = game_.career.Player().Rank - 1;
+      ArrangeBout(game_, Chance(0.6) ? above : Pick(11) - 1);
+      ++arranged;
+    } else {
+      NextWeek(game_);
+    }
+  }
+
+  // What the player did, so a soak can show it tried everything.
+  int accepted = 0, rejected = 0, arranged = 0, rounds = 0, dives = 0, retirements = 0;
+
+ private:
+  bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(choices_) < p; }
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices_); }
+
+  Game& game_;
+  std::mt19937 choices_;
+};
+
+}  // namespace ringvale::test

@@ -46,7 +46,9 @@ frmAbout::frmAbout(QWidget* parent)
   lblTitle->setObjectName("lblTitle");
   lblTitle->setFont(PointFont(QStringLiteral("Serif"), 24, true));
   SetTextColour(lblTitle, Yellow);
-  PlaceTwips(lblTitle, 1050, 240, 3885, 480);
+  // Title and version start right of the gloves instead of over them, and the title is as
+  // tall as the serif face needs.
+  PlaceTwips(lblTitle, 1620, 180, 3885, 600);
 
   auto* lblVersion = new QLabel(QStringLiteral("Version %1.%2.%3")
                                     .arg(ringvale::VersionMajor)
@@ -56,7 +58,7 @@ frmAbout::frmAbout(QWidget* parent)
   lblVersion->setObjectName("lblVersion");
   lblVersion->setFont(SansFont(12, true, true));
   SetTextColour(lblVersion, Yellow);
-  PlaceTwips(lblVersion, 1050, 780, 4005, 345);
+  PlaceTwips(lblVersion, 1620, 780, 4005, 345);
 
   auto* lblDescription = new QLabel(
       QStringLiteral(
@@ -71,7 +73,7 @@ frmAbout::frmAbout(QWidget* parent)
   lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblDescription->setFont(SansFont(8.25, true));
   SetTextColour(lblDescription, Red);
-  PlaceTwips(lblDescription, 1050, 1125, 4125, 2010);
+  PlaceTwips(lblDescription, 1050, 1170, 4125, 1995);
 
   // An etched rule: a grey line with a white one under it.
   auto* Line1 = new QWidget(this);
@@ -81,9 +83,8 @@ frmAbout::frmAbout(QWidget* parent)
   LineSegment(Line1, Qt::white, QRect(0, 1, Line1->width(), 2));
 
   auto* lblDisclaimer = new QLabel(
-      QStringLiteral("Help wanted! I'd like a little animated boxer who sits on the taskbar, "
-                     "shadow-boxes and calls out famous quotes. If you can draw or animate "
-                     "and want to lend a hand, please get in touch."),
+      QStringLiteral("Help wanted! I'd love a little animated boxer who sits on the taskbar "
+                     "and calls out quotes. If you can draw or animate, please lend a hand."),
       this);
   lblDisclaimer->setObjectName("lblDisclaimer");
   lblDisclaimer->setWordWrap(true);

@@ -25,10 +25,7 @@
 #include "QtScreen.h"
 #include "Twips.h"
 #include "frmAbout.h"
-#if __has_include("frmHigh.h")  // TEMPORARY until the hall of fame window lands
 #include "frmHigh.h"
-#define RINGVALE_HAS_HIGH 1
-#endif
 #include "modBoxer.h"
 #include "modFile.h"
 #include "modSetFights.h"
@@ -219,7 +216,8 @@ void frmMain::BuildViewStats(QWidget* page) {
 }
 
 void frmMain::BuildTraining(QWidget* page) {
-  PlaceOnTab(MakeLabel(page, "Label6", QStringLiteral("Focus training on")), 360, 600, 1335, 255);
+  // Widened and moved left a little so the wider default sans fits before the options.
+  PlaceOnTab(MakeLabel(page, "Label6", QStringLiteral("Focus training on")), 240, 600, 1500, 255);
   PlaceOnTab(MakeLabel(page, "Label12", QStringLiteral("or")), 2880, 600, 495, 255);
   auto option = [&](const char* name, const QString& text, ringvale::Focus focus) {
     auto* button = new QRadioButton(text, page);
@@ -230,8 +228,8 @@ void frmMain::BuildTraining(QWidget* page) {
   optPower = option("optPower", QStringLiteral("Power"), ringvale::Focus::Power);
   optSpeed = option("optSpeed", QStringLiteral("Speed"), ringvale::Focus::Speed);
   optRest = option("optRest", QStringLiteral("Rest"), ringvale::Focus::Rest);
-  PlaceOnTab(optPower, 1800, 480, 855, 255);
-  PlaceOnTab(optSpeed, 1800, 840, 855, 255);
+  PlaceOnTab(optPower, 1800, 480, 960, 255);
+  PlaceOnTab(optSpeed, 1800, 840, 960, 255);
   PlaceOnTab(optRest, 3120, 600, 975, 255);
 
   proPower = MakeBar(page, "proPower", PowerBarMaximum);
@@ -262,12 +260,13 @@ void frmMain::BuildArrangeBout(QWidget* page) {
   frameArrange = new QGroupBox(QStringLiteral("Arrange a fight"), page);
   frameArrange->setObjectName("frameArrange");
   PlaceOnTab(frameArrange, 480, 840, 3855, 1695);
-  PlaceTwips(MakeLabel(frameArrange, "Label9", QStringLiteral("Arrange bout with :")), 240, 480,
-             1455, 255);
+  // Label and list sit a few pixels further apart than drawn, so the label fits its text.
+  PlaceTwips(MakeLabel(frameArrange, "Label9", QStringLiteral("Arrange bout with :")), 150, 480,
+             1620, 255);
   cmbBoxers = new QComboBox(frameArrange);
   cmbBoxers->setObjectName("cmbBoxers");
   for (int rank = 0; rank < ringvale::RosterSize; ++rank) cmbBoxers->addItem(QStringLiteral("-"));
-  PlaceTwips(cmbBoxers, 1680, 480, 1935, 315);
+  PlaceTwips(cmbBoxers, 1800, 480, 1935, 315);
   connect(cmbBoxers, &QComboBox::activated, this,
           [this](int index) { game_.main.cmbBoxersIndex = index; });
   Command1 = new QPushButton(QStringLiteral("Challenge / Next Week"), frameArrange);
@@ -282,17 +281,21 @@ void frmMain::BuildArrangeBout(QWidget* page) {
   frameAgree->setObjectName("frameAgree");
   PlaceOnTab(frameAgree, 480, 3000, 3855, 1335);
   lblChallenge = MakeLabel(frameAgree, "lblChallenge");
-  PlaceTwips(lblChallenge, 600, 360, 3015, 255);
+  // Two lines across the frame: a challenger's name and the words around it need more room
+  // than one line of the wider default sans.
+  lblChallenge->setWordWrap(true);
+  lblChallenge->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  PlaceTwips(lblChallenge, 120, 270, 3615, 420);
   cmdSign = new QPushButton(QStringLiteral("Agree to fight?"), frameAgree);
   cmdSign->setObjectName("cmdSign");
-  PlaceTwips(cmdSign, 600, 720, 1335, 375);
+  PlaceTwips(cmdSign, 360, 720, 1500, 375);
   connect(cmdSign, &QPushButton::clicked, this, [this] {
     ringvale::SignChallenge(game_);
     Redraw();
   });
   cmdReject = new QPushButton(QStringLiteral("Refuse to fight?"), frameAgree);
   cmdReject->setObjectName("cmdReject");
-  PlaceTwips(cmdReject, 2160, 720, 1335, 375);
+  PlaceTwips(cmdReject, 1995, 720, 1500, 375);
   connect(cmdReject, &QPushButton::clicked, this, [this] {
     ringvale::RejectChallenge(game_);
     Redraw();
@@ -429,16 +432,14 @@ void frmMain::mnuLoad_Click() {
 }
 
 void frmMain::mnuHigh_Click() {
-#ifdef RINGVALE_HAS_HIGH
   if (!high_) {
     high_ = new frmHigh(game_);
     high_->setAttribute(Qt::WA_DeleteOnClose);
   }
-  static_cast<frmHigh*>(high_.data())->Reload();
+  high_->Reload();
   high_->show();
   high_->raise();
   high_->activateWindow();
-#endif
 }
 
 void frmMain::mnuAbout_Click() {

@@ -63,7 +63,7 @@ class frmMain final : public QMainWindow {
 
   ringvale::Game& game_;
   QString lastCareerFile_;  // the Load dialog opens on it next time
-  QPointer<QWidget> high_;  // TEMPORARY type until frmHigh lands
+  QPointer<frmHigh> high_;
 
   QTabWidget* tabMain;
   // View Stats

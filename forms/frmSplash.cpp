@@ -21,12 +21,12 @@ QString VersionText() {
       .arg(ringvale::VersionRevision);
 }
 
-// A light halo keeps dark text readable wherever it crosses the picture.
+// Light text with a dark halo stays readable wherever it crosses the picture.
 void KeepReadable(QLabel* label) {
   auto* halo = new QGraphicsDropShadowEffect(label);
-  halo->setOffset(0, 0);
-  halo->setBlurRadius(8);
-  halo->setColor(QColor(255, 255, 255, 235));
+  halo->setOffset(1, 1);
+  halo->setBlurRadius(6);
+  halo->setColor(QColor(0, 0, 0, 240));
   label->setGraphicsEffect(halo);
 }
 
@@ -55,7 +55,7 @@ frmSplash::frmSplash(ringvale::Game& game, QWidget* parent)
     auto* label = new QLabel(text, Frame1);
     label->setObjectName(name);
     label->setFont(font);
-    SetTextColour(label, Qt::black);
+    SetTextColour(label, QColor(255, 250, 235));
     KeepReadable(label);
     return label;
   };

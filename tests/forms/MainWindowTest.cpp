@@ -22,6 +22,7 @@
 #include "NextModal.h"
 #include "TestGame.h"
 #include "frmAbout.h"
+#include "frmHigh.h"
 #include "frmMain.h"
 #include "modSetFights.h"
 
@@ -410,6 +411,22 @@ TEST_F(MainWindowTest, AboutOpensModallyAndEscapeClosesIt) {
   EXPECT_TRUE(wasAbout);
   EXPECT_EQ(title, "About Ringvale");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, HighScoresOpenBesideTheMainWindowOnce) {
+  main.show();
+  Trigger("mnuHigh");
+  Trigger("mnuHigh");
+  std::vector<frmHigh*> open;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* high = qobject_cast<frmHigh*>(widget); high != nullptr && high->isVisible()) {
+      open.push_back(high);
+    }
+  }
+  ASSERT_EQ(open.size(), 1u);
+  EXPECT_EQ(open[0]->windowModality(), Qt::NonModal);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(main.isEnabled());
 }
 
 // The guard of the application object, driven with an exit step that lets the test live on.

@@ -8,9 +8,11 @@
 #include "QtScreen.h"
 #include "Random.h"
 #include "frmSplash.h"
+#include "../bench/ExitAfterShow.h"
 
 int main(int argc, char** argv) {
   GameApplication app(argc, argv);
+  ExitAfterShow::InstallIfAsked(app);  // start-up measurements only (bench/startup.sh)
   GameApplication::setApplicationName(QString::fromUtf8(ringvale::AppTitle));
   GameApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                              .arg(ringvale::VersionMajor)

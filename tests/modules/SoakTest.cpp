@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <random>
 #include <string>
 
 #include "AutoPlayer.h"
+#include "MemoryFolder.h"
 #include "RecordFile.h"
 #include "TestGame.h"
 #include "modEvents.h"
@@ -17,7 +17,6 @@
 namespace ringvale::test {
 namespace {
 
-namespace fs = std::filesystem;
 
 constexpr int CareersPerShard = 50;  // four shards: 200 careers
 constexpr int WeeksPerCareer = 520;
@@ -121,32 +120,9 @@ struct Totals {
   int playerBouts = 0, titles = 0, inductions = 0;
 };
 
-// A fresh folder in memory where the system has one: a career saves eighty times, and replacing
-// a file on a journalled disk waits for the disk each time.
-class SoakFolder {
- public:
-  SoakFolder() {
-    std::error_code error;
-    const fs::path memory = "/dev/shm";
-    const fs::path base = fs::is_directory(memory, error) ? memory : fs::temp_directory_path();
-    path_ = base / ("ringvale-soak-" + std::to_string(std::random_device{}()));
-    fs::create_directories(path_);
-  }
-  ~SoakFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  SoakFolder(const SoakFolder&) = delete;
-  SoakFolder& operator=(const SoakFolder&) = delete;
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 void PlayCareer(unsigned seed, Totals& totals) {
   SCOPED_TRACE("career seed " + std::to_string(seed));
-  SoakFolder folder;
+  MemoryFolder folder;
   SeededRandom random(seed);
   RecordingScreen screen;
   Game game(screen, random, folder.Path());

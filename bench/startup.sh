@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of the game against an empty Qt window, under Xvfb.
+# Each program runs with RINGVALE_EXIT_AFTER_SHOW set and quits once its first window has been
+# exposed and painted. Prints the medians and the two ratios, game / baseline.
+# Usage: bench/startup.sh [build folder with ringvale and bench/baseline] [runs]
+#        (default build/bench, 15 runs; configure it with -DRINGVALE_BENCH=ON)
+set -euo pipefail
+
+# Inside the X server: run one program `runs` times, one "microseconds kilobytes" line each.
+if [ "${1:-}" = "--measure" ]; then
+  program=$2 runs=$3 out=$4
+  one=$(mktemp)
+  : >"$out"
+  "$program" >/dev/null 2>&1 || true  # warm the file cache
+  for _ in $(seq "$runs"); do
+    start=$(date +%s%N)
+    /usr/bin/time -f "%M" -o "$one" "$program" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo "$(((end - start) / 1000)) $(cat "$one")" >>"$out"
+  done
+  rm -f "$one"
+  exit 0
+fi
+
+cd "$(dirname "$0")/.."
+build=${1:-build/bench}
+runs=${2:-15}
+game="$build/ringvale"
+baseline="$build/bench/baseline"
+for program in "$game" "$baseline"; do
+  [ -x "$program" ] || { echo "missing $program: build with -DRINGVALE_BENCH=ON" >&2; exit 1; }
+done
+for tool in xvfb-run /usr/bin/time; do
+  command -v "$tool" >/dev/null || { echo "missing $tool (Debian: xvfb, time)" >&2; exit 1; }
+done
+
+export RINGVALE_EXIT_AFTER_SHOW=1 QT_QPA_PLATFORM=xcb
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# One X server for every run, so only the programs differ; they take turns.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  for turn in 1 2 3; do
+    bash "$0" --measure "$1" "$3" "$4/game.$turn"
+    bash "$0" --measure "$2" "$3" "$4/baseline.$turn"
+  done' "$0" "$game" "$baseline" "$(((runs + 2) / 3))" "$scratch"
+
+median() {  # of column $2 of the lines of files $1.*
+  cat "$1".* | cut -d' ' -f"$2" | sort -g |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+gameTime=$(median "$scratch/game" 1)
+baseTime=$(median "$scratch/baseline" 1)
+gameRss=$(median "$scratch/game" 2)
+baseRss=$(median "$scratch/baseline" 2)
+count=$(cat "$scratch"/game.* | wc -l)
+echo "first window: game ${gameTime} us, baseline ${baseTime} us (medians of $count runs each)"
+echo "peak memory:  game ${gameRss} kB, baseline ${baseRss} kB"
+awk -v g="$gameTime" -v b="$baseTime" 'BEGIN { printf "time ratio %.2f (target 1.2 at most)\n", g / b }'
+awk -v g="$gameRss" -v b="$baseRss" 'BEGIN { printf "memory ratio %.2f (target 1.3 at most)\n", g / b }'

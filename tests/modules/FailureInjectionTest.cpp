@@ -235,6 +235,14 @@ TEST(FailureInjection, AStrayDoubleQuoteInANameIsRefused) {
   ExpectRefused(withName("\"Rocky"), "Line 2: a closing quote is missing");
 }
 
+// Found by fuzzing: the refresh after a load multiplied these into an overflow, which ended the
+// game with the new career half shown.
+TEST(FailureInjection, APlayerTooHeavyAndStrongToShowIsRefused) {
+  std::string text = Fixture("rocky-year3.box");
+  text.replace(text.find("\"Rocky, Jr\",120,110,"), 20, "\"Rocky, Jr\",300,110,");
+  ExpectRefused(text, "Line 2: the player's strength and weight are too large");
+}
+
 TEST(FailureInjection, AHallOfFameOfFiveLinesIsReportedAndLeftAsItIs) {
   LoadedGame t;
   const fs::path hall = t.game.folder / HallFileName;

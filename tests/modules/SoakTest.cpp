@@ -17,7 +17,6 @@
 namespace ringvale::test {
 namespace {
 
-
 constexpr int CareersPerShard = 50;  // four shards: 200 careers
 constexpr int WeeksPerCareer = 520;
 constexpr int SaveEvery = 13;

@@ -2,13 +2,13 @@
 #include <QIcon>
 #include <QLocale>
 
+#include "ExitAfterShow.h"
 #include "Game.h"
 #include "GameApplication.h"
 #include "Identity.h"
 #include "QtScreen.h"
 #include "Random.h"
 #include "frmSplash.h"
-#include "../bench/ExitAfterShow.h"
 
 int main(int argc, char** argv) {
   GameApplication app(argc, argv);

@@ -1,7 +1,6 @@
 #include "frmSplash.h"
 
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -19,15 +18,6 @@ QString VersionText() {
       .arg(ringvale::VersionMajor)
       .arg(ringvale::VersionMinor)
       .arg(ringvale::VersionRevision);
-}
-
-// Light text with a dark halo stays readable wherever it crosses the picture.
-void KeepReadable(QLabel* label) {
-  auto* halo = new QGraphicsDropShadowEffect(label);
-  halo->setOffset(1, 1);
-  halo->setBlurRadius(6);
-  halo->setColor(QColor(0, 0, 0, 240));
-  label->setGraphicsEffect(halo);
 }
 
 }  // namespace
@@ -56,7 +46,6 @@ frmSplash::frmSplash(ringvale::Game& game, QWidget* parent)
     label->setObjectName(name);
     label->setFont(font);
     SetTextColour(label, QColor(255, 250, 235));
-    KeepReadable(label);
     return label;
   };
 

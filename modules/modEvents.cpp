@@ -51,17 +51,23 @@ std::filesystem::path HallPath(const Game& game) {
   return game.folder / HallFileName;
 }
 
-HallTable ReadHallOfFame(Game& game) {
+std::filesystem::path DamagedHallPath(const Game& game) {
+  return game.folder / (std::string(HallFileName) + ".damaged");
+}
+
+HallTable ReadHallOfFame(Game& game, bool* damaged) {
   const std::filesystem::path path = HallPath(game);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return DefaultHallOfFame;
   try {
     return ParseHallOfFame(ReadTextFile(path));
-  } catch (const RecordError& damaged) {
+  } catch (const RecordError& malformed) {
+    if (damaged != nullptr) *damaged = true;
     game.screen.Message("\"" + path.string() + "\" is not a hall of fame that can be read.\n" +
-                            damaged.what() + ".\nThe standard hall of fame is used instead.",
+                            malformed.what() + ".\nThe standard hall of fame is used instead.",
                         AppTitle);
   } catch (const std::exception& unreadable) {
+    if (damaged != nullptr) *damaged = true;
     game.screen.Message(
         std::string(unreadable.what()) + "\nThe standard hall of fame is used instead.", AppTitle);
   }
@@ -124,7 +130,8 @@ void ForcedRetirement(Game& game) {
   game.screen.Message("Body injuries have taken their toll, you are forced to retire",
                       "Retire from Sport");
   const HallEntry retiring{game.career.Player().Name, game.career.TitleDefences, game.career.Money};
-  HallTable table = ReadHallOfFame(game);
+  bool damaged = false;
+  HallTable table = ReadHallOfFame(game, &damaged);
 
   // A career loaded again after its end retires once more but is inducted only once.
   bool alreadyInducted = false;
@@ -141,6 +148,11 @@ void ForcedRetirement(Game& game) {
   }
 
   try {
+    // The damaged file is set aside rather than overwritten: its entries may still be mended.
+    if (damaged) {
+      std::filesystem::copy_file(HallPath(game), DamagedHallPath(game),
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
     WriteFileSafely(HallPath(game), HallText(table));
   } catch (const std::exception& failure) {
     game.screen.Message("The hall of fame could not be saved to " + HallPath(game).string() +

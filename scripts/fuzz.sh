@@ -8,20 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${RINGVALE_FUZZ_BUILD:-build/fuzz}
 
-# clang and its fuzzer runtime are needed only here, so they are installed only here.
-missing=()
-for package in clang libclang-rt-14-dev cmake ninja-build; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-    missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
+bash scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRINGVALE_FUZZ=ON \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build"

@@ -63,7 +63,11 @@ struct LoadedGame : TestGame {
 };
 
 std::string Refused(const fs::path& path, const std::string& problem) {
-  return "\"" + path.string() + "\" is not a boxer file that can be loaded.\n" + problem + ".";
+  return std::string("\"")
+      .append(path.string())
+      .append("\" is not a boxer file that can be loaded.\n")
+      .append(problem)
+      .append(".");
 }
 
 // Loads `bytes` as another career file into a game holding Rocky's career; it must be refused
@@ -189,8 +193,9 @@ TEST(FailureInjection, ACareerFileCutOffAtAnyByteIsRefused) {
     LoadBoxer(t.game, cut);
     const Shown shown = t.OnlyMessage();
     EXPECT_EQ(shown.title, "Cannot load boxer");
-    const std::string refused =
-        "\"" + cut.string() + "\" is not a boxer file that can be loaded.\nLine ";
+    const std::string refused = std::string("\"")
+                                    .append(cut.string())
+                                    .append("\" is not a boxer file that can be loaded.\nLine ");
     EXPECT_EQ(shown.prompt.rfind(refused, 0), 0u) << shown.prompt;
     t.ExpectNothingChanged();
     if (HasFailure()) break;

@@ -177,6 +177,8 @@ TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineAndTreatedAsMissing) {
     t.screen.messages.clear();
     EXPECT_EQ(ReadHallOfFame(t.game), expected);
     EXPECT_TRUE(t.screen.messages.empty()) << "the rewritten file reads cleanly";
+    EXPECT_EQ(ReadBytes(t.folder.Path() / "Velder.hig.damaged"), c.bytes)
+        << "the damaged entries are kept, not overwritten";
   }
 }
 

@@ -98,10 +98,10 @@ TEST_F(TrainingTest, RivalFocusHalvesGoToEven) {
 std::vector<std::string> Showing(const MainWindow& main) {
   std::vector<std::string> showing;
   for (int k = 0; k < PowerFrames; ++k) {
-    if (main.imgPVisible[k]) showing.push_back("P" + std::to_string(k + 1));
+    if (main.imgPVisible[k]) showing.push_back(std::string("P").append(std::to_string(k + 1)));
   }
   for (int k = 0; k < SpeedFrames; ++k) {
-    if (main.imgSVisible[k]) showing.push_back("S" + std::to_string(k + 1));
+    if (main.imgSVisible[k]) showing.push_back(std::string("S").append(std::to_string(k + 1)));
   }
   return showing;
 }

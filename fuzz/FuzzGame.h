@@ -8,10 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "Bytes.h"
 #include "Game.h"
 #include "RecordFile.h"
 #include "ScriptedRandom.h"
@@ -69,15 +68,8 @@ inline void EmptyFolder() {
     std::filesystem::remove_all(entry.path());
 }
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+using test::ReadBytes;
+using test::WriteBytes;
 
 // Counts the lines a reader may blame: a RecordError beyond the last line plus one is a lie.
 inline int LineCount(const std::string& bytes) {
@@ -86,10 +78,24 @@ inline int LineCount(const std::string& bytes) {
   return lines;
 }
 
-// Reads the whole text as a career file; true when every field is sound.
-inline bool ReadsAsCareer(const std::string& bytes) {
+// True when `readFields` reads the whole text and nothing is left over; a RecordError must name
+// a line the text has.
+template <typename ReadFields>
+bool ReadsWholly(const std::string& bytes, ReadFields readFields) {
   try {
     RecordReader reader(bytes);
+    readFields(reader);
+    return reader.AtEnd();
+  } catch (const RecordError& error) {
+    if (error.line < 1 || error.line > LineCount(bytes) + 1)
+      Fail("RecordError names line " + std::to_string(error.line));
+    return false;
+  }
+}
+
+// Reads the whole text as a career file; true when every field is sound.
+inline bool ReadsAsCareer(const std::string& bytes) {
+  return ReadsWholly(bytes, [](RecordReader& reader) {
     reader.String();
     reader.Number();
     reader.Money();
@@ -100,30 +106,19 @@ inline bool ReadsAsCareer(const std::string& bytes) {
       for (int field = 0; field < 10; ++field) reader.Number();
       reader.EndLine();
     }
-    return reader.AtEnd();
-  } catch (const RecordError& error) {
-    if (error.line < 1 || error.line > LineCount(bytes) + 1)
-      Fail("RecordError names line " + std::to_string(error.line));
-    return false;
-  }
+  });
 }
 
 // Reads the whole text as a hall of fame; true when it holds ten sound lines and no more.
 inline bool ReadsAsHall(const std::string& bytes) {
-  try {
-    RecordReader reader(bytes);
+  return ReadsWholly(bytes, [](RecordReader& reader) {
     for (int entry = 0; entry < 10; ++entry) {
       reader.String();
       reader.Number();
       reader.Money();
       reader.EndLine();
     }
-    return reader.AtEnd();
-  } catch (const RecordError& error) {
-    if (error.line < 1 || error.line > LineCount(bytes) + 1)
-      Fail("RecordError names line " + std::to_string(error.line));
-    return false;
-  }
+  });
 }
 
 // Drives the reader with calls picked by the input's own bytes, so every call meets every kind

@@ -58,7 +58,7 @@ class RecordingScreen final : public Screen {
   std::vector<Shown> inputPrompts;
   std::deque<std::string> inputs;
   std::function<void(const Shown&)> onMessage;
-  Game* game = nullptr;                   // needed to play bouts
+  Game* game = nullptr;                  // needed to play bouts
   std::function<void(Game&)> playFight;  // plays one bout while the window is open
   bool frozen = false, fightOpen = false;
   int freezes = 0, unfreezes = 0, fightsShown = 0, fightsClosed = 0;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 
+#include "Bytes.h"
 #include "Game.h"
 #include "RecordingScreen.h"
 #include "ScriptedRandom.h"
@@ -43,15 +42,5 @@ struct TestGame {
   RecordingScreen screen;
   Game game{screen, random, folder.Path()};
 };
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
 
 }  // namespace ringvale::test

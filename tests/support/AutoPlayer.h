@@ -1,7 +1,9 @@
 #pragma once
 
-#include <functional>
+#include <array>
+#include <map>
 #include <random>
+#include <string>
 
 #include "Game.h"
 #include "RecordingScreen.h"
@@ -21,60 +23,43 @@ class AutoPlayer {
     screen.game = &game;
     screen.playFight = [this, &screen](Game& fighting) {
       for (int press = 0; screen.fightOpen && press < 12; ++press) {
-        if (fighting.fight.cmdDiveVisible && Chance(0.15)) {
-          Dive(fighting);
-          ++dives;
-        } else if (Chance(0.02)) {
-          RetireFromBout(fighting);
-          ++retirements;
-        } else {
-          DoRound(fighting);
-          ++rounds;
-        }
+        if (fighting.fight.cmdDiveVisible && Chance(0.15))
+          Do("dive", Dive, fighting);
+        else if (Chance(0.02))
+          Do("retirement", RetireFromBout, fighting);
+        else
+          Do("round", DoRound, fighting);
       }
     };
   }
 
   // The player's turn of one week: answer a waiting challenge, then move the week on.
   void AnswerChallenge() {
-    if (!game_.booking.ChallengePending) return;
-    if (Chance(0.7)) {
-      SignChallenge(game_);
-      ++accepted;
-    } else {
-      RejectChallenge(game_);
-      ++rejected;
-    }
+    if (game_.booking.ChallengePending)
+      Chance(0.7) ? Do("accepted", SignChallenge, game_) : Do("rejected", RejectChallenge, game_);
   }
 
   void PlayWeek() {
-    if (Chance(0.1)) {
-      switch (Pick(3)) {
-        case 0:
-          ClickPower(game_);
-          break;
-        case 1:
-          ClickSpeed(game_);
-          break;
-        default:
-          ClickRest(game_);
-          break;
-      }
-    }
+    const std::array<void (*)(Game&), 3> focus{ClickPower, ClickSpeed, ClickRest};
+    if (Chance(0.1)) focus[Pick(3)](game_);
     if (Chance(0.25)) {
       // Mostly the boxer just above him; otherwise any line of the list, or none (-1).
       const int above = game_.career.Player().Rank - 1;
       ArrangeBout(game_, Chance(0.6) ? above : Pick(11) - 1);
-      ++arranged;
+      ++did["arranged"];
     } else {
       NextWeek(game_);
     }
   }
 
   // What the player did, so a soak can show it tried everything.
-  int accepted = 0, rejected = 0, arranged = 0, rounds = 0, dives = 0, retirements = 0;
+  std::map<std::string, int> did;
 
  private:
+  void Do(const std::string& what, void (*action)(Game&), Game& game) {
+    action(game);
+    ++did[what];
+  }
   bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(choices_) < p; }
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices_); }
 

@@ -14,24 +14,21 @@ class MemoryFolder {
  public:
   MemoryFolder() {
     std::error_code error;
-    const std::filesystem::path memory = "/dev/shm";
-    const auto base = std::filesystem::is_directory(memory, error)
-                          ? memory
-                          : std::filesystem::temp_directory_path();
     std::random_device device;
-    path_ = base / ("ringvale-" + std::to_string(device()) + std::to_string(device()));
+    path_ = (std::filesystem::is_directory("/dev/shm", error)
+                 ? std::filesystem::path("/dev/shm")
+                 : std::filesystem::temp_directory_path()) /
+            ("ringvale-" + std::to_string(device()) + std::to_string(device()));
     std::filesystem::create_directories(path_);
   }
-  ~MemoryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ~MemoryFolder() { std::filesystem::remove_all(path_, error_); }
   MemoryFolder(const MemoryFolder&) = delete;
   MemoryFolder& operator=(const MemoryFolder&) = delete;
   const std::filesystem::path& Path() const { return path_; }
 
  private:
   std::filesystem::path path_;
+  std::error_code error_;
 };
 
 }  // namespace ringvale::test

@@ -1,29 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <set>
 
 #include "GameApplication.h"
-#include "NextModal.h"
 #include "TestGame.h"
+#include "Widgets.h"
 #include "frmAbout.h"
 #include "frmHigh.h"
 #include "frmMain.h"
+#include "modBoxer.h"
+#include "modEvents.h"
 #include "modFile.h"
 #include "modSetFights.h"
 
@@ -33,158 +30,133 @@ namespace {
 namespace fs = std::filesystem;
 
 // Sam, drawn into the first line-up: he is ranked 9 with the nine rivals above him.
-const std::vector<std::string> LineUp0ByRank = {
+const QStringList LineUp0ByRank = {
     "Walt Brannigan", "Hollis Pryde",  "Ezra Kolade",   "Dewey Marchbank", "Teo Vasquero",
     "Lonnie Garbutt", "Bram Kestovic", "Rollo Vantree", "Calvin Drummore", "Sam"};
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  template <class Widget>
-  Widget* Find(const char* name) {
-    auto* widget = main.findChild<Widget*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+  // The open-file step answers from loadAnswers, front first, and records where it started.
+  MainWindowTest() {
+    main.ChooseCareerFile = [this](const QString& start) {
+      loadStarts << start;
+      return loadAnswers.isEmpty() ? QString() : loadAnswers.takeFirst();
+    };
   }
-  QString Text(const char* label) { return Find<QLabel>(label)->text(); }
-  void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+  QString Text(const char* name) { return Child(main, name)->property("text").toString(); }
+  QStringList Texts(std::initializer_list<const char*> names) {
+    QStringList texts;
+    for (const char* name : names) texts << Text(name);
+    return texts;
+  }
+  // The rows of lstRanks or the entries of a combo box.
+  QStringList Lines(const char* name) {
+    QStringList lines;
+    if (auto* list = qobject_cast<QListWidget*>(Child(main, name))) {
+      for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    } else if (auto* combo = qobject_cast<QComboBox*>(Child(main, name))) {
+      for (int i = 0; i < combo->count(); ++i) lines << combo->itemText(i);
+    }
+    return lines;
+  }
+  bool Enabled(const char* name) { return Child(main, name)->isEnabled(); }
+  bool Hidden(const char* name) { return Child(main, name)->isHidden(); }
+  int Bar(const char* name) { return Child<QProgressBar>(main, name)->value(); }
+  void Trigger(const char* action) { Child<QAction>(main, action)->trigger(); }
+  void StopPictures() { Child<QTimer>(main, "timPunch")->stop(); }  // still for the camera
+  void ShowTab(int index) {
+    t.game.main.tabMain = index;
+    main.Redraw();
+  }
 
   void NewSam() {
     t.screen.inputs.push_back("Sam");
     t.random.Push({0.0});  // line-up 0
     Trigger("mnuNew");
   }
-
-  // The open-file step answers from `answers`, front first, and records where it started.
-  void AnswerLoadDialog(std::vector<QString> answers) {
-    loadAnswers = std::move(answers);
-    main.ChooseCareerFile = [this](const QString& start) {
-      loadStarts.push_back(start);
-      if (loadAnswers.empty()) return QString();
-      QString answer = loadAnswers.front();
-      loadAnswers.erase(loadAnswers.begin());
-      return answer;
-    };
+  void WriteRocky() {
+    WriteBytes(t.game.folder / "Rocky.box",
+               ReadBytes(fs::path(RINGVALE_FIXTURES) / "rocky-year3.box"));
   }
-
-  QString Folder() const { return QString::fromStdString(t.game.folder.string()); }
   QString PathIn(const char* file) const {
     return QString::fromStdString((t.game.folder / file).string());
   }
 
   TestGame t;
   frmMain main{t.game};
-  std::vector<QString> loadAnswers, loadStarts;
+  QStringList loadAnswers, loadStarts;
 };
 
 TEST_F(MainWindowTest, OpensWithTheDesignTimeContents) {
   EXPECT_EQ(main.windowTitle(), "Ringvale");
-  auto* tabs = Find<QTabWidget>("tabMain");
-  ASSERT_EQ(tabs->count(), 4);
-  EXPECT_EQ(tabs->tabText(0), "View Stats");
-  EXPECT_EQ(tabs->tabText(1), "Training");
-  EXPECT_EQ(tabs->tabText(2), "Arrange Bout");
-  EXPECT_EQ(tabs->tabText(3), "Rankings");
+  auto* tabs = Child<QTabWidget>(main, "tabMain");
+  QStringList tabTexts;
+  for (int i = 0; i < tabs->count(); ++i) tabTexts << tabs->tabText(i);
+  EXPECT_EQ(tabTexts, QStringList({"View Stats", "Training", "Arrange Bout", "Rankings"}));
   EXPECT_EQ(tabs->currentIndex(), 0);
-
-  EXPECT_EQ(Find<QGroupBox>("frmBoxer")->title(), "Boxer Stats");
-  EXPECT_EQ(Text("lblChamp"), "Champion");
-  EXPECT_EQ(Text("lblChallenge"), "No one wants to fight you.");
-  EXPECT_EQ(Text("lblMoney"), "");
-  auto* ranks = Find<QListWidget>("lstRanks");
-  auto* boxers = Find<QComboBox>("cmbBoxers");
-  ASSERT_EQ(ranks->count(), 10);
-  ASSERT_EQ(boxers->count(), 10);
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(ranks->item(i)->text(), "-");
-    EXPECT_EQ(boxers->itemText(i), "-");
-  }
-  EXPECT_EQ(boxers->currentIndex(), -1);
-  auto* upcoming = Find<QComboBox>("comUpcoming");
-  EXPECT_EQ(upcoming->count(), 0);
-  EXPECT_EQ(upcoming->currentIndex(), -1);
+  EXPECT_EQ(Child<QGroupBox>(main, "frmBoxer")->title(), "Boxer Stats");
+  EXPECT_EQ(Texts({"lblChamp", "lblChallenge", "lblMoney"}),
+            QStringList({"Champion", "No one wants to fight you.", ""}));
+  EXPECT_EQ(Lines("lstRanks"), QStringList(10, "-"));
+  EXPECT_EQ(Lines("cmbBoxers"), QStringList(10, "-"));
+  EXPECT_EQ(Child<QComboBox>(main, "cmbBoxers")->currentIndex(), -1);
+  auto* upcoming = Child<QComboBox>(main, "comUpcoming");
+  EXPECT_EQ(std::pair(upcoming->count(), upcoming->currentIndex()), std::pair(0, -1));
   EXPECT_EQ(upcoming->placeholderText(), "Upcoming Fights");
 
-  EXPECT_TRUE(Find<QGroupBox>("frameArrange")->isEnabled());
-  EXPECT_FALSE(Find<QGroupBox>("frameAgree")->isEnabled());
-  EXPECT_TRUE(Find<QPushButton>("cmdSign")->isHidden());
-  EXPECT_TRUE(Find<QPushButton>("cmdReject")->isHidden());
-  EXPECT_TRUE(Find<QRadioButton>("optPower")->isChecked());
-
-  auto* power = Find<QProgressBar>("proPower");
-  auto* speed = Find<QProgressBar>("proSpeed");
-  EXPECT_EQ(power->maximum(), 130);
-  EXPECT_EQ(speed->maximum(), 100);
-  EXPECT_EQ(power->orientation(), Qt::Vertical);
-  EXPECT_EQ(speed->orientation(), Qt::Vertical);
-  EXPECT_FALSE(power->isTextVisible());
-  EXPECT_FALSE(speed->isTextVisible());
-
-  EXPECT_FALSE(Find<QWidget>("imgP1")->isHidden());
-  for (const char* hidden : {"imgP2", "imgP5", "imgS1", "imgS7"}) {
-    EXPECT_TRUE(Find<QWidget>(hidden)->isHidden()) << hidden;
+  EXPECT_TRUE(Enabled("frameArrange"));
+  EXPECT_FALSE(Enabled("frameAgree"));
+  EXPECT_TRUE(Hidden("cmdSign") && Hidden("cmdReject"));
+  EXPECT_TRUE(Child<QAbstractButton>(main, "optPower")->isChecked());
+  for (const auto& [name, maximum] : {std::pair{"proPower", 130}, {"proSpeed", 100}}) {
+    auto* bar = Child<QProgressBar>(main, name);
+    EXPECT_EQ(bar->maximum(), maximum);
+    EXPECT_EQ(bar->orientation(), Qt::Vertical);
+    EXPECT_FALSE(bar->isTextVisible());
   }
-  auto* timer = Find<QTimer>("timPunch");
+  EXPECT_FALSE(Hidden("imgP1"));
+  for (const char* name : {"imgP2", "imgP5", "imgS1", "imgS7"}) EXPECT_TRUE(Hidden(name)) << name;
+  auto* timer = Child<QTimer>(main, "timPunch");
   EXPECT_TRUE(timer->isActive());
   EXPECT_EQ(timer->interval(), 80);
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheyWereLaidOutAndTheWindowKeepsItsSize) {
   main.show();
-  auto* tabs = Find<QTabWidget>("tabMain");
+  auto* tabs = Child<QTabWidget>(main, "tabMain");
   EXPECT_EQ(main.centralWidget()->size(), QSize(361, 367));
   EXPECT_EQ(tabs->geometry(), QRect(16, 24, 329, 329));
   EXPECT_EQ(main.minimumSize(), main.maximumSize());
-
-  struct Placed {
-    const char* name;
-    QRect pixels;  // relative to the tab control
-  };
-  for (const Placed& placed :
-       {Placed{"comUpcoming", {24, 40, 281, 21}}, Placed{"lblWeeks", {152, 72, 153, 17}},
-        Placed{"frmBoxer", {24, 88, 281, 169}}, Placed{"cmdNextWeek", {112, 280, 121, 33}},
-        Placed{"proPower", {64, 88, 41, 201}}, Placed{"imgP1", {144, 152, 39, 120}},
-        Placed{"frameAgree", {32, 200, 257, 89}}, Placed{"lstRanks", {64, 120, 201, 204}}}) {
-    auto* widget = Find<QWidget>(placed.name);
-    EXPECT_EQ(QRect(widget->mapTo(tabs, QPoint(0, 0)), widget->size()), placed.pixels)
-        << placed.name;
+  // Relative to the tab control.
+  for (const auto& [name, pixels] : {std::pair{"comUpcoming", QRect(24, 40, 281, 21)},
+                                     {"lblWeeks", {152, 72, 153, 17}},
+                                     {"frmBoxer", {24, 88, 281, 169}},
+                                     {"cmdNextWeek", {112, 280, 121, 33}},
+                                     {"proPower", {64, 88, 41, 201}},
+                                     {"imgP1", {144, 152, 39, 120}},
+                                     {"frameAgree", {32, 200, 257, 89}},
+                                     {"lstRanks", {64, 120, 201, 204}}}) {
+    auto* widget = Child(main, name);
+    EXPECT_EQ(QRect(widget->mapTo(tabs, QPoint(0, 0)), widget->size()), pixels) << name;
   }
-  EXPECT_EQ(Find<QWidget>("lblMoney")->geometry(), QRect(112, 144, 137, 17));
-  EXPECT_EQ(Find<QWidget>("Command1")->geometry(), QRect(56, 72, 137, 33));
+  EXPECT_EQ(Child(main, "lblMoney")->geometry(), QRect(112, 144, 137, 17));
+  EXPECT_EQ(Child(main, "Command1")->geometry(), QRect(56, 72, 137, 33));
 }
 
 TEST_F(MainWindowTest, NewBoxerShowsSamsCareer) {
   NewSam();
-
-  ASSERT_EQ(t.screen.inputPrompts.size(), 1u);
-  EXPECT_EQ(t.screen.inputPrompts[0], (Shown{"Whats your name?", "Create a new boxer"}));
   EXPECT_TRUE(t.screen.messages.empty());
-  EXPECT_EQ(ReadBytes(t.game.folder / "Sam.box"),
-            ReadBytes(fs::path(RINGVALE_FIXTURES) / "new-sam-lineup0.box"));
-
-  EXPECT_EQ(Find<QGroupBox>("frmBoxer")->title(), "Sam");
-  EXPECT_EQ(Text("lblStrength"), "90");
-  EXPECT_EQ(Text("lblWeight"), "108");
-  EXPECT_EQ(Text("lblSpeed"), "86");
-  for (const char* zero : {"lblWins", "lblLosses", "lblKO", "lblDraws"}) {
-    EXPECT_EQ(Text(zero), "0") << zero;
-  }
-  EXPECT_EQ(Text("lblMoney"), "$20000");
-  EXPECT_EQ(Text("lblWeeks"), "Year : 0, Week : 1");
-  EXPECT_EQ(Find<QProgressBar>("proPower")->value(), 97);
-  EXPECT_EQ(Find<QProgressBar>("proSpeed")->value(), 86);
-
-  EXPECT_EQ(Text("lblChamp"), "Walt Brannigan");
-  auto* ranks = Find<QListWidget>("lstRanks");
-  auto* boxers = Find<QComboBox>("cmbBoxers");
-  ASSERT_EQ(ranks->count(), 10);
-  ASSERT_EQ(boxers->count(), 10);
-  EXPECT_EQ(ranks->item(0)->text(), "");
-  for (int rank = 0; rank < 10; ++rank) {
-    if (rank > 0) {
-      EXPECT_EQ(ranks->item(rank)->text().toStdString(), LineUp0ByRank[rank]);
-    }
-    EXPECT_EQ(boxers->itemText(rank).toStdString(), LineUp0ByRank[rank]);
-  }
+  EXPECT_EQ(Child<QGroupBox>(main, "frmBoxer")->title(), "Sam");
+  EXPECT_EQ(Texts({"lblStrength", "lblWeight", "lblSpeed", "lblWins", "lblLosses", "lblKO",
+                   "lblDraws", "lblMoney", "lblWeeks", "lblChamp"}),
+            QStringList({"90", "108", "86", "0", "0", "0", "0", "$20000", "Year : 0, Week : 1",
+                         "Walt Brannigan"}));
+  EXPECT_EQ(Bar("proPower"), 97);
+  EXPECT_EQ(Bar("proSpeed"), 86);
+  EXPECT_EQ(Lines("cmbBoxers"), LineUp0ByRank);
+  QStringList contenders = LineUp0ByRank;
+  contenders[0] = "";  // the champion has his own line
+  EXPECT_EQ(Lines("lstRanks"), contenders);
 }
 
 TEST_F(MainWindowTest, SaveAndLoadRoundTripThroughTheMenus) {
@@ -192,31 +164,25 @@ TEST_F(MainWindowTest, SaveAndLoadRoundTripThroughTheMenus) {
   t.game.career.Money = 1234.5;
   t.game.career.Week = 30;
   Trigger("mnuSave");
-  EXPECT_EQ(Text("lblMoney"), "$1234.5");
-  EXPECT_EQ(Text("lblWeeks"), "Year : 0, Week : 30");
+  EXPECT_EQ(Texts({"lblMoney", "lblWeeks"}), QStringList({"$1234.5", "Year : 0, Week : 30"}));
 
   // Memory moves on after the save; loading brings back what was saved.
   t.game.career.Money = 1;
   t.game.career.Player().Strength = 95;
-  AnswerLoadDialog({PathIn("Sam.box")});
+  loadAnswers = {PathIn("Sam.box")};
   Trigger("mnuLoad");
-
-  ASSERT_EQ(loadStarts.size(), 1u);
-  EXPECT_EQ(loadStarts[0], Folder());
-  EXPECT_EQ(Text("lblMoney"), "$1234.5");
-  EXPECT_EQ(Text("lblWeeks"), "Year : 0, Week : 30");
-  EXPECT_EQ(Text("lblStrength"), "90");
-  EXPECT_EQ(t.game.career.Money, 1234.5);
+  EXPECT_EQ(loadStarts, QStringList{QString::fromStdString(t.game.folder.string())});
+  EXPECT_EQ(Texts({"lblMoney", "lblWeeks", "lblStrength"}),
+            QStringList({"$1234.5", "Year : 0, Week : 30", "90"}));
   EXPECT_TRUE(t.screen.messages.empty());
 }
 
 TEST_F(MainWindowTest, CancelledLoadChangesNothingAlsoAfterAnEarlierLoad) {
   NewSam();
-  WriteBytes(t.game.folder / "Rocky.box",
-             ReadBytes(fs::path(RINGVALE_FIXTURES) / "rocky-year3.box"));
-  AnswerLoadDialog({PathIn("Rocky.box"), QString(), QString()});
+  WriteRocky();
+  loadAnswers = {PathIn("Rocky.box"), "", ""};
   Trigger("mnuLoad");
-  ASSERT_EQ(Find<QGroupBox>("frmBoxer")->title(), "Rocky, Jr");
+  ASSERT_EQ(Child<QGroupBox>(main, "frmBoxer")->title(), "Rocky, Jr");
 
   // Play on without saving, then think better of loading.
   t.game.career.Money = 99;
@@ -226,67 +192,64 @@ TEST_F(MainWindowTest, CancelledLoadChangesNothingAlsoAfterAnEarlierLoad) {
   const std::string fileBefore = ReadBytes(t.game.folder / "Rocky.box");
   Trigger("mnuLoad");
   Trigger("mnuLoad");
-
   EXPECT_EQ(t.game.career, before);
   EXPECT_EQ(Text("lblMoney"), "$99");
   EXPECT_EQ(ReadBytes(t.game.folder / "Rocky.box"), fileBefore);
   EXPECT_TRUE(t.screen.messages.empty());
   // The dialog opens on the file last chosen, and a cancel does not forget it.
-  ASSERT_EQ(loadStarts.size(), 3u);
-  EXPECT_EQ(loadStarts[0], Folder());
-  EXPECT_EQ(loadStarts[1], PathIn("Rocky.box"));
-  EXPECT_EQ(loadStarts[2], PathIn("Rocky.box"));
+  EXPECT_EQ(loadStarts, (QStringList{QString::fromStdString(t.game.folder.string()),
+                                     PathIn("Rocky.box"), PathIn("Rocky.box")}));
 }
 
-TEST_F(MainWindowTest, PowerBarShowsAtMost130) {
-  WriteBytes(t.game.folder / "Rocky.box",
-             ReadBytes(fs::path(RINGVALE_FIXTURES) / "rocky-year3.box"));
-  AnswerLoadDialog({PathIn("Rocky.box")});
+// Each tab of a well-trained career, pictured with its text checked for clipping.
+TEST_F(MainWindowTest, EveryTabShowsALoadedCareerAndPowerShowsAtMost130) {
+  WriteRocky();
+  loadAnswers = {PathIn("Rocky.box")};
   Trigger("mnuLoad");
-  auto* power = Find<QProgressBar>("proPower");
+  StopPictures();
+  ASSERT_TRUE(t.screen.messages.empty());
   EXPECT_EQ(Text("lblStrength"), "120");  // 120 x 110 / 100 = 132
-  EXPECT_EQ(power->value(), 130);
+  EXPECT_EQ(Bar("proPower"), 130);
+  ShowTab(0);
+  Render(main, "frmMain-view-stats.png");
+  ShowTab(1);
+  ClickPower(t.game);
+  for (int tick = 0; tick < 2; ++tick) TickPunch(t.game);
+  main.Redraw();
+  Render(main, "frmMain-training-power.png", {"imgP3"});
+  ClickSpeed(t.game);
+  for (int tick = 0; tick < 3; ++tick) TickPunch(t.game);
+  main.Redraw();
+  Render(main, "frmMain-training-speed.png", {"imgS4"});
+  ShowTab(2);
+  Render(main, "frmMain-arrange-bout.png");
+  ShowTab(3);
+  Render(main, "frmMain-rankings.png");
 
-  t.game.main.proPower = 144;
-  main.Redraw();
-  EXPECT_EQ(power->value(), 130);
-  t.game.main.proPower = -3;
-  main.Redraw();
-  EXPECT_EQ(power->value(), 0);
+  for (const auto& [game, shown] : {std::pair{144, 130}, {-3, 0}}) {
+    t.game.main.proPower = game;
+    main.Redraw();
+    EXPECT_EQ(Bar("proPower"), shown) << game;
+  }
 }
 
 TEST_F(MainWindowTest, MenusCarryNamesMnemonicsAndShortcuts) {
-  const QList<QAction*> menus = main.menuBar()->actions();
-  ASSERT_EQ(menus.size(), 2);
-  EXPECT_EQ(menus[0]->text(), "&File");
-  EXPECT_EQ(menus[1]->text(), "&Options");
-
-  struct Item {
-    const char* name;
-    const char* text;
-    const char* shortcut;
-  };
-  auto check = [](QMenu* menu, const std::vector<Item>& items) {
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-      EXPECT_EQ(actions[i]->objectName(), items[i].name);
-      if (items[i].text == nullptr) {
-        EXPECT_TRUE(actions[i]->isSeparator()) << items[i].name;
-        continue;
-      }
-      EXPECT_EQ(actions[i]->text(), items[i].text);
-      EXPECT_EQ(actions[i]->shortcut(), QKeySequence(QString::fromUtf8(items[i].shortcut)))
-          << items[i].name;
+  // Per item: its menu, name, text (or "-" for a separator) and shortcut.
+  std::vector<QStringList> items;
+  for (QAction* menu : main.menuBar()->actions()) {
+    for (QAction* item : menu->menu()->actions()) {
+      items.push_back({menu->text(), item->objectName(), item->isSeparator() ? "-" : item->text(),
+                       item->shortcut().toString()});
     }
-  };
-  check(menus[0]->menu(), {{"mnuNew", "&New Boxer", "Ctrl+N"},
-                           {"mnuLoad", "&Load Boxer", "Ctrl+O"},
-                           {"mnuSave", "&Save Boxer", "Ctrl+S"},
-                           {"sep", nullptr, ""},
-                           {"mnuExit", "E&xit", "Ctrl+Q"}});
-  check(menus[1]->menu(),
-        {{"mnuHigh", "&High Scores", ""}, {"mnubar", nullptr, ""}, {"mnuAbout", "&About...", ""}});
+  }
+  EXPECT_EQ(items, (std::vector<QStringList>{{"&File", "mnuNew", "&New Boxer", "Ctrl+N"},
+                                             {"&File", "mnuLoad", "&Load Boxer", "Ctrl+O"},
+                                             {"&File", "mnuSave", "&Save Boxer", "Ctrl+S"},
+                                             {"&File", "sep", "-", ""},
+                                             {"&File", "mnuExit", "E&xit", "Ctrl+Q"},
+                                             {"&Options", "mnuHigh", "&High Scores", ""},
+                                             {"&Options", "mnubar", "-", ""},
+                                             {"&Options", "mnuAbout", "&About...", ""}}));
 }
 
 TEST_F(MainWindowTest, CtrlSPressedInTheWindowRunsSave) {
@@ -299,7 +262,7 @@ TEST_F(MainWindowTest, CtrlSPressedInTheWindowRunsSave) {
 
 TEST_F(MainWindowTest, ArrangingABoutForwardsTheChosenRank) {
   NewSam();
-  auto* boxers = Find<QComboBox>("cmbBoxers");
+  auto* boxers = Child<QComboBox>(main, "cmbBoxers");
   boxers->setFocus();
   // The player picks the boxer ranked 8 with the keyboard.
   for (int press = 0; press < 9; ++press) QTest::keyClick(boxers, Qt::Key_Down);
@@ -307,15 +270,11 @@ TEST_F(MainWindowTest, ArrangingABoutForwardsTheChosenRank) {
   EXPECT_EQ(t.game.main.cmbBoxersIndex, 8);
 
   for (int i = 0; i < 40; ++i) t.random.Push({0.5});  // the rivals' training this week
-  Find<QPushButton>("Command1")->click();
-
-  EXPECT_EQ(t.screen.Prompts(), std::vector<std::string>{"The fight has been arranged"});
-  EXPECT_EQ(Text("lblChallenge"), "You are fighting Calvin Drummore");
-  EXPECT_EQ(Text("lblWeeks"), "Year : 0, Week : 2");
-  auto* upcoming = Find<QComboBox>("comUpcoming");
-  ASSERT_EQ(upcoming->count(), 1);
-  EXPECT_EQ(upcoming->itemText(0), "Sam vs Calvin Drummore in 5 week(s)");
-  EXPECT_EQ(upcoming->currentIndex(), -1);  // still reads "Upcoming Fights"
+  Child<QPushButton>(main, "Command1")->click();
+  EXPECT_EQ(Texts({"lblChallenge", "lblWeeks"}),
+            QStringList({"You are fighting Calvin Drummore", "Year : 0, Week : 2"}));
+  EXPECT_EQ(Lines("comUpcoming"), QStringList{"Sam vs Calvin Drummore in 5 week(s)"});
+  EXPECT_EQ(Child<QComboBox>(main, "comUpcoming")->currentIndex(), -1);  // reads "Upcoming Fights"
 }
 
 TEST_F(MainWindowTest, AChallengeTurnsToArrangeBoutAndSigningBooksIt) {
@@ -324,48 +283,43 @@ TEST_F(MainWindowTest, AChallengeTurnsToArrangeBoutAndSigningBooksIt) {
   t.game.booking.MatchB = 0;
   IssueChallenge(t.game);
   main.Redraw();
-
-  EXPECT_EQ(Find<QTabWidget>("tabMain")->currentIndex(), 2);
-  auto* boxers = Find<QComboBox>("cmbBoxers");
-  EXPECT_EQ(boxers->currentText(), "Calvin Drummore");
-  EXPECT_FALSE(boxers->isEnabled());
-  EXPECT_FALSE(Find<QGroupBox>("frameArrange")->isEnabled());
-  EXPECT_TRUE(Find<QGroupBox>("frameAgree")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>("cmdSign")->isHidden());
-  EXPECT_FALSE(Find<QPushButton>("cmdReject")->isHidden());
+  StopPictures();
+  Render(main, "frmMain-challenge.png");
+  EXPECT_EQ(Child<QTabWidget>(main, "tabMain")->currentIndex(), 2);
+  EXPECT_EQ(Child<QComboBox>(main, "cmbBoxers")->currentText(), "Calvin Drummore");
+  EXPECT_FALSE(Enabled("cmbBoxers") || Enabled("frameArrange"));
+  EXPECT_TRUE(Enabled("frameAgree"));
+  EXPECT_FALSE(Hidden("cmdSign") || Hidden("cmdReject"));
   EXPECT_EQ(Text("lblChallenge"), "Calvin Drummore challenges you to a fight");
 
-  Find<QPushButton>("cmdSign")->click();
+  Child<QPushButton>(main, "cmdSign")->click();
   EXPECT_EQ(Text("lblChallenge"), "You are fighting Calvin Drummore.");
-  EXPECT_TRUE(Find<QPushButton>("cmdSign")->isHidden());
-  EXPECT_TRUE(Find<QGroupBox>("frameArrange")->isEnabled());
-  EXPECT_FALSE(Find<QGroupBox>("frameAgree")->isEnabled());
-  EXPECT_EQ(t.game.career.Player().Opponent, 1);
-  ASSERT_EQ(Find<QComboBox>("comUpcoming")->count(), 1);
-  EXPECT_EQ(Find<QComboBox>("comUpcoming")->itemText(0), "Sam vs Calvin Drummore in 6 week(s)");
+  EXPECT_TRUE(Hidden("cmdSign"));
+  EXPECT_TRUE(Enabled("frameArrange"));
+  EXPECT_FALSE(Enabled("frameAgree"));
+  EXPECT_EQ(Lines("comUpcoming"), QStringList{"Sam vs Calvin Drummore in 6 week(s)"});
 }
 
 TEST_F(MainWindowTest, TabsAndTrainingOptionsReachTheGame) {
   main.show();
-  auto* tabs = Find<QTabWidget>("tabMain");
-  QTabBar* bar = tabs->tabBar();
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
-  EXPECT_EQ(tabs->currentIndex(), 3);
-  EXPECT_EQ(t.game.main.tabMain, 3);
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-  EXPECT_EQ(t.game.main.tabMain, 1);
-
+  QTabBar* bar = Child<QTabWidget>(main, "tabMain")->tabBar();
+  for (const int tab : {3, 1}) {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    EXPECT_EQ(t.game.main.tabMain, tab);
+  }
   auto visible = [this](const char* prefix, int count) {
     std::set<int> shown;
     for (int k = 1; k <= count; ++k) {
-      const QByteArray name = QByteArray(prefix) + QByteArray::number(k);
-      if (!Find<QWidget>(name.constData())->isHidden()) shown.insert(k);
+      if (!Hidden((QByteArray(prefix) + QByteArray::number(k)).constData())) shown.insert(k);
     }
     return shown;
   };
+  auto choose = [this](const char* option) {
+    auto* button = Child<QAbstractButton>(main, option);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+  };
 
-  auto* speed = Find<QRadioButton>("optSpeed");
-  QTest::mouseClick(speed, Qt::LeftButton, {}, QPoint(6, speed->height() / 2));
+  choose("optSpeed");
   EXPECT_EQ(t.game.main.focus, Focus::Speed);
   EXPECT_TRUE(visible("imgP", 5).empty());
   EXPECT_EQ(visible("imgS", 7), std::set<int>{1});
@@ -375,8 +329,7 @@ TEST_F(MainWindowTest, TabsAndTrainingOptionsReachTheGame) {
   EXPECT_NE(visible("imgS", 7), std::set<int>{1});
   EXPECT_TRUE(visible("imgP", 5).empty());
 
-  auto* rest = Find<QRadioButton>("optRest");
-  QTest::mouseClick(rest, Qt::LeftButton, {}, QPoint(6, rest->height() / 2));
+  choose("optRest");
   EXPECT_EQ(t.game.main.focus, Focus::Rest);
   QTest::qWait(200);
   const std::set<int> stopped = visible("imgS", 7);
@@ -402,21 +355,21 @@ TEST_F(MainWindowTest, ExitClosesTheWindowWithoutSaving) {
 TEST_F(MainWindowTest, AboutOpensModallyAndEscapeClosesIt) {
   main.show();
   QString title;
-  bool wasAbout = false;
   OnNextModal([&](QWidget* modal) {
-    wasAbout = qobject_cast<frmAbout*>(modal) != nullptr;
-    title = modal->windowTitle();
+    if (qobject_cast<frmAbout*>(modal) != nullptr) title = modal->windowTitle();
     QTest::keyClick(modal, Qt::Key_Escape);
   });
   Trigger("mnuAbout");
-  EXPECT_TRUE(wasAbout);
   EXPECT_EQ(title, "About Ringvale");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(MainWindowTest, HighScoresOpenBesideTheMainWindowOnce) {
+TEST_F(MainWindowTest, HighScoresOpenOnceBesideTheMainWindowReadAfreshEachTime) {
   main.show();
   Trigger("mnuHigh");
+  std::string table;
+  for (int row = 0; row < 10; ++row) table += "\"Champ\",1," + std::to_string(9 - row) + "\r\n";
+  WriteBytes(t.game.folder / HallFileName, table);
   Trigger("mnuHigh");
   std::vector<frmHigh*> open;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -425,6 +378,7 @@ TEST_F(MainWindowTest, HighScoresOpenBesideTheMainWindowOnce) {
     }
   }
   ASSERT_EQ(open.size(), 1u);
+  EXPECT_EQ(Child<QListWidget>(*open[0], "lstHigh")->item(0)->text(), "1 - Champ\t TD: 1\t $9");
   EXPECT_EQ(open[0]->windowModality(), Qt::NonModal);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(main.isEnabled());
@@ -435,13 +389,9 @@ TEST_F(MainWindowTest, OverflowShowsOverflowAndEndsWithoutWritingAFile) {
   NewSam();
   const std::string saved = ReadBytes(t.game.folder / "Sam.box");
   t.game.career.Year = 700;  // 700 x 52 weeks does not fit 16 bits
-
-  QString shown, title;
+  QStringList shown;
   OnNextModal([&](QWidget* modal) {
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      shown = box->text();
-      title = box->windowTitle();
-    }
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) shown = {box->text(), box->windowTitle()};
     QTest::keyClick(modal, Qt::Key_Return);
   });
   int ends = 0;
@@ -453,22 +403,18 @@ TEST_F(MainWindowTest, OverflowShowsOverflowAndEndsWithoutWritingAFile) {
         return true;
       },
       [&] { ++ends; });
-
   EXPECT_FALSE(delivered);
   EXPECT_EQ(ends, 1);
-  EXPECT_EQ(shown, "Overflow");
-  EXPECT_EQ(title, "Ringvale");
+  EXPECT_EQ(shown, QStringList({"Overflow", "Ringvale"}));
   EXPECT_EQ(ReadBytes(t.game.folder / "Sam.box"), saved);
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(t.game.folder)) files.push_back(entry.path());
   EXPECT_EQ(files, std::vector<fs::path>{t.game.folder / "Sam.box"});
-}
 
-TEST_F(MainWindowTest, EventsWithoutErrorsPassTheGuardUntouched) {
-  int ends = 0;
+  // Events without errors pass the guard untouched.
   EXPECT_TRUE(GameApplication::DeliverGuarded([] { return true; }, [&] { ++ends; }));
   EXPECT_FALSE(GameApplication::DeliverGuarded([] { return false; }, [&] { ++ends; }));
-  EXPECT_EQ(ends, 0);
+  EXPECT_EQ(ends, 1);
 }
 
 }  // namespace

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
-#include <memory>
 
-#include "Game.h"
-#include "NextModal.h"
 #include "QtScreen.h"
 #include "TestGame.h"
+#include "Widgets.h"
 #include "frmFight.h"
 #include "frmMain.h"
 
@@ -22,87 +19,70 @@ class QtScreenTest : public ::testing::Test {
  protected:
   QtScreenTest() {
     screen.SetGame(game);
-    main = std::make_unique<frmMain>(game);
-    main->show();
+    main.show();
   }
-  QString Money() const { return main->findChild<QLabel*>("lblMoney")->text(); }
+  QString Money() const { return Child<QLabel>(main, "lblMoney")->text(); }
 
   TempFolder folder;
   ScriptedRandom random;
   QtScreen screen;
   Game game{screen, random, folder.Path()};
-  std::unique_ptr<frmMain> main;
+  frmMain main{game};
 };
 
-TEST_F(QtScreenTest, MessageShowsTheStateItSpeaksOfWithOkAndNoIcon) {
-  EXPECT_EQ(screen.MainWindow(), main.get());
+TEST_F(QtScreenTest, MessageShowsTheStateItSpeaksOfUnlessTheWindowIsFrozen) {
+  EXPECT_EQ(screen.MainWindow(), &main);
   game.main.lblMoney = "$77";  // changed by the game, not yet shown
-  QString title, text, moneyShown;
+  QStringList shown;
   QMessageBox::Icon icon = QMessageBox::Critical;
   QMessageBox::StandardButtons buttons;
   OnNextModal([&](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
-    title = box->windowTitle();
-    text = box->text();
+    shown = {box->windowTitle(), box->text(), Money()};
     icon = box->icon();
     buttons = box->standardButtons();
-    moneyShown = Money();
     QTest::keyClick(box, Qt::Key_Return);
   });
   screen.Message("The fight has been arranged", "Fight is set!|");
-  EXPECT_EQ(title, "Fight is set!|");
-  EXPECT_EQ(text, "The fight has been arranged");
+  EXPECT_EQ(shown, QStringList({"Fight is set!|", "The fight has been arranged", "$77"}));
   EXPECT_EQ(icon, QMessageBox::NoIcon);
   EXPECT_EQ(buttons, QMessageBox::Ok);
-  EXPECT_EQ(moneyShown, "$77");
-}
 
-TEST_F(QtScreenTest, FrozenWindowShowsNothingNewUntilReleased) {
   screen.FreezeWindow();
-  EXPECT_FALSE(main->updatesEnabled());
+  EXPECT_FALSE(main.updatesEnabled());
   game.main.lblMoney = "$5";
-  QString moneyShown = "unset";
   OnNextModal([&](QWidget* modal) {
-    moneyShown = Money();
+    shown = {Money()};
     QTest::keyClick(modal, Qt::Key_Escape);
   });
   screen.Message("Latest results", "Latest Boxing Results");
-  EXPECT_EQ(moneyShown, "");
-
+  EXPECT_EQ(shown, QStringList({"$77"}));
   screen.UnfreezeWindow();
-  EXPECT_TRUE(main->updatesEnabled());
+  EXPECT_TRUE(main.updatesEnabled());
   EXPECT_EQ(Money(), "$5");
 }
 
 TEST_F(QtScreenTest, InputBoxAnswersWhatWasTypedOrNothingOnCancel) {
-  QString label, title;
-  OnNextModal([&](QWidget* modal) {
-    auto* input = qobject_cast<QInputDialog*>(modal);
-    ASSERT_NE(input, nullptr);
-    label = input->labelText();
-    title = input->windowTitle();
-    auto* edit = input->findChild<QLineEdit*>();
-    ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(edit->text(), "");
-    QTest::keyClicks(edit, "Sam");
-    QTest::keyClick(edit, Qt::Key_Return);
-  });
-  EXPECT_EQ(screen.InputBox("Whats your name?", "Create a new boxer"), "Sam");
-  EXPECT_EQ(label, "Whats your name?");
-  EXPECT_EQ(title, "Create a new boxer");
-
-  OnNextModal([&](QWidget* modal) {
-    QTest::keyClicks(modal->findChild<QLineEdit*>(), "Bob");
-    QTest::keyClick(modal, Qt::Key_Escape);
-  });
-  EXPECT_EQ(screen.InputBox("Whats your name?", "Create a new boxer"), "");
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+    QStringList shown;
+    OnNextModal([&](QWidget* modal) {
+      auto* input = qobject_cast<QInputDialog*>(modal);
+      ASSERT_NE(input, nullptr);
+      auto* edit = input->findChild<QLineEdit*>();
+      shown = {input->labelText(), input->windowTitle(), edit->text()};
+      QTest::keyClicks(edit, "Sam");
+      QTest::keyClick(edit, key);
+    });
+    EXPECT_EQ(screen.InputBox("Whats your name?", "Create a new boxer"),
+              key == Qt::Key_Return ? "Sam" : "");
+    EXPECT_EQ(shown, QStringList({"Whats your name?", "Create a new boxer", ""}));
+  }
 }
 
 TEST_F(QtScreenTest, ShowFightRunsTheFightWindowOverTheMainWindowUntilCloseFight) {
   screen.CloseFight();  // nothing open: no effect
   EXPECT_EQ(screen.FightWindow(), nullptr);
-
   bool wasFight = false;
   QWidget* over = nullptr;
   OnNextModal([&](QWidget* modal) {
@@ -112,7 +92,7 @@ TEST_F(QtScreenTest, ShowFightRunsTheFightWindowOverTheMainWindowUntilCloseFight
   });
   screen.ShowFight();
   EXPECT_TRUE(wasFight);
-  EXPECT_EQ(over, main.get());
+  EXPECT_EQ(over, &main);
   EXPECT_EQ(screen.FightWindow(), nullptr);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ringvale::test {
+
+// The widget (or action, or timer) called `name` inside `window`; a missing one fails the test.
+template <class Widget = QWidget>
+Widget* Child(const QObject& window, const char* name) {
+  auto* widget = window.findChild<Widget*>(name);
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+// Runs `act` on the next modal window to open, from inside its own event loop: the way a test
+// answers a message box or closes a dialog that exec() is waiting on. Gives up after about
+// five seconds so a missing window fails the test instead of hanging it.
+inline void OnNextModal(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, tries, act = std::move(act)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr && ++*tries < 500) return;
+    timer->stop();
+    timer->deleteLater();
+    if (modal != nullptr) act(modal);
+  });
+  timer->start();
+}
+
+// Controls on `window` whose text does not fit them.
+inline std::vector<std::string> ClippedTexts(QWidget& window) {
+  std::vector<std::string> clipped;
+  auto check = [&](QWidget* widget, int needed, int room) {
+    if (widget->isVisibleTo(&window) && needed > room) {
+      clipped.push_back(widget->objectName().toStdString() + " needs " + std::to_string(needed) +
+                        " px, has " + std::to_string(room));
+    }
+  };
+  for (auto* label : window.findChildren<QLabel*>()) {
+    if (label->objectName().isEmpty() || label->text().isEmpty()) continue;
+    const QRect room = label->contentsRect();
+    if (label->wordWrap()) {
+      const QRect needed = label->fontMetrics().boundingRect(
+          room, Qt::TextWordWrap | int(label->alignment()), label->text());
+      check(label, needed.height(), room.height());
+    } else {
+      check(label, label->fontMetrics().horizontalAdvance(label->text()), room.width());
+      check(label, label->fontMetrics().height(), room.height() + 2);
+    }
+  }
+  for (auto* button : window.findChildren<QAbstractButton*>()) {
+    if (button->objectName().isEmpty()) continue;
+    if (qobject_cast<QRadioButton*>(button) != nullptr) {
+      check(button, button->sizeHint().width(), button->width());
+    } else {
+      check(button, button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width());
+    }
+  }
+  for (auto* frame : window.findChildren<QGroupBox*>()) {
+    check(frame, frame->fontMetrics().horizontalAdvance(frame->title()) + 12, frame->width());
+  }
+  for (auto* combo : window.findChildren<QComboBox*>()) {
+    const int arrow = 22;
+    check(combo, combo->fontMetrics().horizontalAdvance(combo->currentText()) + arrow,
+          combo->width());
+  }
+  return clipped;
+}
+
+// A picture that came out as one flat colour drew nothing.
+inline bool IsBlank(const QImage& image) {
+  const QRgb first = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != first) return false;
+    }
+  }
+  return true;
+}
+
+// Grabs the window and writes it when RINGVALE_RENDER_DIR names a folder. Either way the image
+// must exist, its pictures must have drawn something, and no text may be cut off.
+inline void Render(QWidget& window, const QString& file,
+                   const std::vector<const char*>& pictures = {}) {
+  SCOPED_TRACE(file.toStdString());
+  window.show();
+  QApplication::processEvents();
+  const QImage image = window.grab().toImage();
+  EXPECT_FALSE(image.isNull());
+  EXPECT_EQ(ClippedTexts(window), std::vector<std::string>{});
+  for (const char* name : pictures) {
+    EXPECT_FALSE(IsBlank(Child(window, name)->grab().toImage())) << name;
+  }
+  const QString folder = qEnvironmentVariable("RINGVALE_RENDER_DIR");
+  if (!folder.isEmpty()) {
+    QDir().mkpath(folder);
+    EXPECT_TRUE(image.save(QDir(folder).filePath(file)));
+  }
+}
+
+}  // namespace ringvale::test

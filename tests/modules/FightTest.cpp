@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,16 +23,9 @@ class FightTest : public ::testing::Test {
     game.bout.FighterB = b;
   }
   void SetQualities(int index, int strength, int weight, int speed) {
-    auto& boxer = game.career.Roster[index];
-    boxer.Strength = strength;
-    boxer.Weight = weight;
-    boxer.Speed = speed;
-  }
-  void Decide(int a, int b, int scoreA, int scoreB) {
-    Fighters(a, b);
-    game.bout.ScoreA = scoreA;
-    game.bout.ScoreB = scoreB;
-    FightResult(game);
+    roster[index].Strength = strength;
+    roster[index].Weight = weight;
+    roster[index].Speed = speed;
   }
   // Loads the player's bout against `rival` with no bribe and a quiet introduction.
   void LoadPlayersBout(int rival) {
@@ -45,19 +40,28 @@ class FightTest : public ::testing::Test {
 };
 
 TEST_F(FightTest, ScoreAndPunchesComeFromTheQualitiesRoundedHalfEven) {
-  SetQualities(2, 80, 90, 65);
-  SetQualities(5, 90, 100, 4);
+  struct Case {
+    int strength, weight, speed, score, punches;
+  };
+  const Case cases[] = {
+      {80, 90, 65, 24, 6},  // 23.5, 6.5
+      {90, 100, 4, 19, 0},  // 19.4, 0.4
+      {80, 90, 75, 24, 8},  // 24.5, 7.5
+      {80, 90, 85, 26, 8},  // 25.5, 8.5
+  };
   Fighters(2, 5);
-  ScoreRound(game);
-  EXPECT_EQ(game.bout.ScoreA, 24);   // 23.5
-  EXPECT_EQ(game.bout.PunchesA, 6);  // 6.5
-  EXPECT_EQ(game.bout.ScoreB, 19);   // 19.4
-  EXPECT_EQ(game.bout.PunchesB, 0);  // 0.4
-  SetQualities(2, 80, 90, 75);
-  SetQualities(5, 80, 90, 85);
-  ScoreRound(game);
-  EXPECT_EQ(game.bout.PunchesA, 8);
-  EXPECT_EQ(game.bout.PunchesB, 8);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& a = cases[i];
+    const Case& b = cases[(i + 1) % std::size(cases)];
+    SCOPED_TRACE(i);
+    SetQualities(2, a.strength, a.weight, a.speed);
+    SetQualities(5, b.strength, b.weight, b.speed);
+    ScoreRound(game);
+    EXPECT_EQ(game.bout.ScoreA, a.score);
+    EXPECT_EQ(game.bout.PunchesA, a.punches);
+    EXPECT_EQ(game.bout.ScoreB, b.score);
+    EXPECT_EQ(game.bout.PunchesB, b.punches);
+  }
 }
 
 TEST_F(FightTest, PunchLandsOnlyAboveHalf) {
@@ -82,6 +86,7 @@ TEST_F(FightTest, SimulatedBoutIsNineExchangesBPunchingFirstDecidedAtTheStartOfT
   // A throws 2 a round and misses; B throws 1 and lands, so A loses 2 points of total a round.
   SetQualities(3, 100, 97, 25);   // 222 -> 206 at the start of round 9 (21) -> 204 after (20)
   SetQualities(4, 100, 100, 10);  // 210 -> 21 throughout
+  game.main.lblChallenge = "You are fighting Gus Halloway";
   t.random.Push({0.0});
   for (int round = 0; round < 9; ++round) t.random.Push({0.9, 0.0, 0.0});
   HoldBout(game, 3, 4);
@@ -94,127 +99,79 @@ TEST_F(FightTest, SimulatedBoutIsNineExchangesBPunchingFirstDecidedAtTheStartOfT
             (std::vector<Shown>{{"Bram Kestovic has drawn with Otto Varga", Results}}));
   EXPECT_EQ(roster[3].Draws, 1);
   EXPECT_EQ(roster[4].Draws, 1);
-  EXPECT_EQ(game.bout.FightRound, 0);
   EXPECT_EQ(t.screen.fightsShown, 0);
-  EXPECT_EQ(game.main.lblChallenge, "No one wants to fight you.");
+  // A rival bout leaves the player's challenge label alone.
+  EXPECT_EQ(game.main.lblChallenge, "You are fighting Gus Halloway");
 }
 
-TEST_F(FightTest, ResultsAndRankings) {
-  // A draw moves nobody, whatever the ranks.
-  Decide(6, 5, 20, 20);
-  EXPECT_EQ(roster[6].Rank, 6);
-  EXPECT_EQ(roster[5].Rank, 5);
-  // The better-placed winner stays where he is.
-  Decide(4, 5, 22, 21);
-  EXPECT_EQ(roster[4].Rank, 4);
-  EXPECT_EQ(roster[5].Rank, 5);
-  // An upset swaps adjacent places.
-  Decide(4, 5, 21, 22);
-  EXPECT_EQ(roster[5].Rank, 4);
-  EXPECT_EQ(roster[4].Rank, 5);
-  // A champion beaten by the first contender drops to 1.
-  Decide(1, 0, 25, 24);
-  EXPECT_EQ(roster[1].Rank, 0);
-  EXPECT_EQ(roster[0].Rank, 1);
-  EXPECT_EQ(t.screen.messages,
-            (std::vector<Shown>{{"Rafe Calder has drawn with Lenny Sorrel", Results},
-                                {"Otto Varga has beaten Lenny Sorrel", Results},
-                                {"Lenny Sorrel has beaten Otto Varga", Results},
-                                {"Ivo Marchetti has beaten Sam", Results}}));
-  EXPECT_EQ(roster[5].Wins, 1);
-  EXPECT_EQ(roster[5].Losses, 1);
-  EXPECT_EQ(roster[5].Draws, 1);
-  EXPECT_EQ(roster[4].Wins, 1);
-  EXPECT_EQ(roster[4].Losses, 1);
-  EXPECT_EQ(roster[0].Losses, 1);
-  EXPECT_EQ(game.main.lblChallenge, "You are not fighting anyone");
+TEST_F(FightTest, ResultsMoveOnlyAnUpsetWinnerUp) {
+  struct Case {
+    int a, b, scoreA, scoreB;
+    std::string result;
+    std::vector<int> ranks;
+  };
+  const Case cases[] = {
+      {6, 5, 20, 20, "Rafe Calder has drawn with Lenny Sorrel", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+      {4, 5, 22, 21, "Otto Varga has beaten Lenny Sorrel", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+      {4, 5, 21, 22, "Lenny Sorrel has beaten Otto Varga", {0, 1, 2, 3, 5, 4, 6, 7, 8, 9}},
+      {1, 0, 25, 24, "Ivo Marchetti has beaten Sam", {1, 0, 2, 3, 4, 5, 6, 7, 8, 9}},
+      // Only a hand-edited file books boxers further apart; the places between move down one.
+      {2, 7, 20, 25, "Tomas Brenn has beaten Deacon Flint", {0, 1, 3, 4, 5, 6, 7, 2, 8, 9}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.result);
+    SetUpCareer(game);
+    t.screen.messages.clear();
+    game.main.lblChallenge = "You are fighting Gus Halloway";
+    Fighters(c.a, c.b);
+    game.bout.ScoreA = c.scoreA;
+    game.bout.ScoreB = c.scoreB;
+    game.bout.FightRound = 10;
+    FightResult(game);
+    EXPECT_EQ(t.screen.messages, (std::vector<Shown>{{c.result, Results}}));
+    std::vector<int> ranks;
+    for (const auto& boxer : roster) ranks.push_back(boxer.Rank);
+    EXPECT_EQ(ranks, c.ranks);
+    const int winner = c.scoreA > c.scoreB ? c.a : c.b, loser = c.a + c.b - winner;
+    const bool drawn = c.scoreA == c.scoreB;
+    EXPECT_EQ(roster[winner].Wins + roster[winner].Draws, 1);
+    EXPECT_EQ(roster[loser].Losses + roster[loser].Draws, 1);
+    EXPECT_EQ(roster[loser].Draws, drawn ? 1 : 0);
+    EXPECT_EQ(game.bout.FightRound, 0);
+    EXPECT_EQ(game.main.lblChallenge, c.a == 0 || c.b == 0 ? "You are not fighting anyone"
+                                                           : "You are fighting Gus Halloway");
+  }
 }
 
-TEST_F(FightTest, UpsetAcrossSeveralPlacesKeepsTheRankingWhole) {
-  // Only a hand-edited file books boxers further apart; the places between move down one.
-  Decide(2, 7, 20, 25);
-  std::vector<int> ranks;
-  for (const auto& boxer : roster) ranks.push_back(boxer.Rank);
-  EXPECT_EQ(ranks, (std::vector<int>{0, 1, 3, 4, 5, 6, 7, 2, 8, 9}));
-}
-
-TEST_F(FightTest, RivalBoutLeavesThePlayersChallengeLabelAlone) {
-  game.main.lblChallenge = "You are fighting Otto Varga";
-  Decide(2, 3, 20, 21);
-  EXPECT_EQ(game.main.lblChallenge, "You are fighting Otto Varga");
-}
-
-TEST_F(FightTest, LoadPutsTheNamesUpAndGetsReadyToRumble) {
-  SwapRanks(game, 0, 9);  // the last place is never offered a bribe
-  game.fight.fraFight = "Retired";
+TEST_F(FightTest, LoadGetsReadyToRumbleAndRoundsShowTheFrameCaptionAndTheButton) {
+  game.fight.fraFight = "Retired";  // left by an earlier bout
   game.fight.cmdNextRound = "Judges Decision";
-  Fighters(0, 8);
-  t.random.Push({QuietComment});
-  LoadFight(game);
+  LoadPlayersBout(1);
   EXPECT_EQ(game.fight.lblPlayer, "Sam");
-  EXPECT_EQ(game.fight.lblRival, "Gus Halloway");
+  EXPECT_EQ(game.fight.lblRival, "Ivo Marchetti");
   EXPECT_EQ(game.fight.fraFight, "Welcome to Fight Night!");
   EXPECT_EQ(game.fight.cmdNextRound, "Next Round");
-  EXPECT_FALSE(game.fight.cmdDiveVisible);
   EXPECT_FALSE(game.fight.txtComments.empty());
   EXPECT_EQ(t.screen.messages, (std::vector<Shown>{{"Let's get ready to rumble!!!", "Ringvale"}}));
-  EXPECT_EQ(t.random.reseeds, 1);  // the introduction's only
-  EXPECT_TRUE(game.bout.Fighting);
-}
-
-TEST_F(FightTest, BribeRollOfOneOffersTheDive) {
-  SwapRanks(game, 0, 8);
-  Fighters(0, 7);
-  t.random.Push({0.5, QuietComment});  // 2 x 0.5 = 1
-  LoadFight(game);
-  EXPECT_TRUE(game.fight.cmdDiveVisible);
-  ASSERT_EQ(t.screen.messages.size(), 2u);
-  EXPECT_EQ(t.screen.messages[0].title, "Take a bribe?");
-  EXPECT_EQ(t.screen.messages[1].prompt, "Let's get ready to rumble!!!");
-}
-
-TEST_F(FightTest, RoundsShowTheFrameCaptionAndTheButton) {
-  LoadPlayersBout(1);
-  for (int round = 1; round <= 9; ++round) {
-    t.random.Push({0.0});
-    PushMisses(t.random, 20);
-    t.random.Push({QuietComment});
-    DoRound(game);
-    EXPECT_EQ(game.fight.fraFight, "Round " + std::to_string(round));
-    EXPECT_EQ(game.fight.cmdNextRound, round == 9 ? "Judges Decision" : "Next Round");
-    EXPECT_EQ(game.fight.proStamina, 29);
-    EXPECT_EQ(game.fight.proRivStamina, 29);
-    EXPECT_TRUE(t.screen.fightOpen);
-  }
-  EXPECT_EQ(game.bout.FightRound, 9);
-  t.random.Push({0.0});
-  PushMisses(t.random, 20);
-  DoRound(game);
-  EXPECT_EQ(game.fight.fraFight, "Round 10");
-  EXPECT_FALSE(t.screen.fightOpen);
-  EXPECT_EQ(game.bout.FightRound, 0);
-  EXPECT_EQ(t.screen.messages.back(), (Shown{"Sam has drawn with Ivo Marchetti", Results}));
-  EXPECT_EQ(game.career.Money, 20000);  // a draw pays no purse
-  EXPECT_TRUE(t.random.values.empty());
-  // A stray press after the bout starts nothing.
-  DoRound(game);
-  EXPECT_EQ(game.bout.FightRound, 0);
-}
-
-TEST_F(FightTest, PointsWinPaysThePurseBeforeTheResult) {
-  SwapRanks(game, 0, 5);
-  SetQualities(0, 100, 120, 100);  // 32 against the rank-4 rival's 29
-  LoadPlayersBout(4);
+  EXPECT_EQ(t.random.reseeds, 2);  // the bribe roll's and the introduction's
   for (int round = 1; round <= 10; ++round) {
+    EXPECT_TRUE(game.bout.Fighting);
+    EXPECT_TRUE(t.screen.fightOpen);
     t.random.Push({0.0});
     PushMisses(t.random, 20);
     if (round < 10) t.random.Push({QuietComment});
     DoRound(game);
+    EXPECT_EQ(game.fight.fraFight, "Round " + std::to_string(round));
+    if (round == 10) break;
+    EXPECT_EQ(game.fight.cmdNextRound, round == 9 ? "Judges Decision" : "Next Round");
+    EXPECT_EQ(game.fight.proStamina, 29);
+    EXPECT_EQ(game.fight.proRivStamina, 29);
   }
-  EXPECT_EQ(game.career.Money, 20000 + 22000);
-  EXPECT_EQ(t.screen.messages.back(), (Shown{"Sam has beaten Otto Varga", Results}));
-  EXPECT_EQ(roster[0].Rank, 4);
-  EXPECT_EQ(roster[0].KOs, 0);
+  EXPECT_FALSE(t.screen.fightOpen);
+  EXPECT_EQ(t.screen.messages.back(), (Shown{"Sam has drawn with Ivo Marchetti", Results}));
+  EXPECT_TRUE(t.random.values.empty());
+  DoRound(game);  // a stray press after the bout starts nothing
+  EXPECT_EQ(game.bout.FightRound, 0);
 }
 
 TEST_F(FightTest, BarsShowScoresClampedToTheirRange) {
@@ -241,82 +198,39 @@ TEST_F(FightTest, PlayerOnTheRightOfTheRosterStillFightsAsA) {
   EXPECT_EQ(roster[3].Wins, 1);
 }
 
-TEST_F(FightTest, RetiringBeforeTheFirstRoundIsALoss) {
-  t.random.Push({0.0, QuietComment});
-  t.screen.playFight = [](Game& g) { RetireFromBout(g); };
-  HoldBout(game, 0, 1);
-  EXPECT_EQ(game.fight.fraFight, "Retired");
-  EXPECT_EQ(game.bout.FightRound, 0);
-  EXPECT_EQ(roster[0].Losses, 1);
-  EXPECT_EQ(roster[1].Wins, 1);
-  EXPECT_EQ(roster[1].KOs, 0);
-  EXPECT_EQ(t.screen.fightsClosed, 1);
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{{"Let's get ready to rumble!!!", "Ringvale"},
-                                                   {"Sam has retired.", "Ringvale"},
-                                                   {"Ivo Marchetti has beaten Sam", Results}}));
-  EXPECT_EQ(roster[1].Rank, 0);
-  EXPECT_EQ(game.main.lblChallenge, "You are not fighting anyone");
-  EXPECT_FALSE(game.bout.Fighting);
-}
-
-TEST_F(FightTest, KnockOutGoesToWhoeverHasThreeKnockdownsAWhenBoth) {
-  LoadPlayersBout(3);
-  game.bout.KnockdownsB = 3;
-  KnockOut(game);
-  EXPECT_EQ(t.screen.messages.end()[-2],
-            (Shown{"Bram Kestovic has been knocked out!!!", "KO KO KO"}));
-  EXPECT_EQ(t.screen.messages.back(), (Shown{"Sam has beaten Bram Kestovic", Results}));
-  EXPECT_EQ(roster[0].KOs, 1);
-  EXPECT_EQ(roster[0].Wins, 1);
-
-  LoadPlayersBout(4);
-  game.bout.KnockdownsA = 3;
-  game.bout.KnockdownsB = 3;
-  KnockOut(game);
-  EXPECT_EQ(t.screen.messages.end()[-2], (Shown{"Sam has been knocked out!!!", "KO KO KO"}));
-  EXPECT_EQ(roster[4].KOs, 1);
-  EXPECT_EQ(roster[0].Losses, 1);
-}
-
-TEST_F(FightTest, ThirdKnockdownFromTheCommentaryEndsTheBout) {
-  // Texts that floor the player: round 2 text 5, round 5 text 1, round 6 text 3.
-  const std::vector<double> comments{QuietComment, 0.95, QuietComment, QuietComment,
-                                     0.2,          0.6,  QuietComment};
-  t.screen.playFight = [&](Game& g) {
-    for (int round = 1; round <= 6; ++round) {
-      t.random.Push({0.0});
-      PushMisses(t.random, 20);
-      t.random.Push({comments[round - 1]});
-      DoRound(g);
-    }
+TEST_F(FightTest, RetiringOrDivingBeforeTheFirstRoundLosesWithoutAKnockOut) {
+  struct Case {
+    int playerRank, rival;
+    std::vector<double> draws;  // bribe roll, introduction, then whether the diver is caught
+    void (*press)(Game&);
+    std::string caption, announcement;
   };
-  t.random.Push({0.0, QuietComment});
-  HoldBout(game, 0, 2);
-  EXPECT_EQ(game.bout.KnockdownsA, 3);
-  ASSERT_GE(t.screen.messages.size(), 2u);
-  EXPECT_EQ(t.screen.messages.end()[-2], (Shown{"Sam has been knocked out!!!", "KO KO KO"}));
-  EXPECT_EQ(roster[2].KOs, 1);
-  EXPECT_EQ(roster[2].Wins, 1);
-  EXPECT_EQ(game.fight.fraFight, "Round 6");
-  EXPECT_FALSE(t.screen.fightOpen);
-  EXPECT_TRUE(t.random.values.empty());
-}
-
-TEST_F(FightTest, DiveLosesWithoutAKnockOut) {
-  SwapRanks(game, 0, 8);
-  Fighters(0, 7);
-  t.random.Push({0.5, QuietComment});
-  LoadFight(game);
-  t.screen.fightOpen = true;
-  t.random.Push({0.0});  // not caught
-  Dive(game);
-  EXPECT_EQ(game.fight.fraFight, "Took a dive");
-  EXPECT_EQ(roster[0].Losses, 1);
-  EXPECT_EQ(roster[7].Wins, 1);
-  EXPECT_EQ(roster[7].KOs, 0);
-  EXPECT_FALSE(t.screen.fightOpen);
-  const std::vector<std::string> prompts = t.screen.Prompts();
-  EXPECT_NE(std::find(prompts.begin(), prompts.end(), "Sam has just fallen down!"), prompts.end());
+  const Case cases[] = {
+      {0, 1, {0.0, QuietComment}, RetireFromBout, "Retired", "Sam has retired."},
+      {8, 7, {0.5, QuietComment, 0.0}, Dive, "Took a dive", "Sam has just fallen down!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    SetUpCareer(game);
+    t.screen.messages.clear();
+    SwapRanks(game, 0, c.playerRank);
+    for (const double draw : c.draws) t.random.Push({draw});
+    t.screen.playFight = c.press;
+    HoldBout(game, 0, c.rival);
+    EXPECT_TRUE(t.random.values.empty());
+    EXPECT_EQ(game.fight.fraFight, c.caption);
+    EXPECT_FALSE(game.bout.Fighting);
+    EXPECT_EQ(roster[0].Losses, 1);
+    EXPECT_EQ(roster[c.rival].Wins, 1);
+    EXPECT_EQ(roster[c.rival].KOs, 0);
+    const auto prompts = t.screen.Prompts();
+    const auto announced = std::find(prompts.begin(), prompts.end(), c.announcement);
+    const auto result =
+        std::find(prompts.begin(), prompts.end(), Names[c.rival] + " has beaten Sam");
+    EXPECT_LT(announced, result);
+    EXPECT_NE(result, prompts.end());
+  }
+  EXPECT_EQ(t.screen.fightsClosed, 2);
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "Game.h"
 #include "Int16.h"
 #include "ScriptedRandom.h"
+#include "modSetFights.h"
 
 // A career set up directly, and scripts for the draws a week makes.
 namespace ringvale::test {
@@ -21,33 +23,26 @@ inline void SetUpCareer(Game& game) {
   career.Year = 0;
   career.Week = 10;
   career.Money = 20000;
-  for (int i = 0; i < RosterSize; ++i) {
-    auto& boxer = career.Roster[i];
-    boxer = RosterEntry{};
-    boxer.Name = Names[i];
-    boxer.Strength = 90;
-    boxer.Weight = 100 + i;
-    boxer.Speed = 100;
-    boxer.Rank = i;
-    boxer.WeeksToBout = 1000;
-    boxer.Opponent = NoOpponent;
-  }
+  for (int i = 0; i < RosterSize; ++i)
+    career.Roster[i] = {Names[i], 90, 100 + i, 100, 0, 0, 0, 0, i, 1000, NoOpponent};
   game.main.focus = Focus::Speed;
 }
 
 inline void SwapRanks(Game& game, int first, int second) {
-  auto& roster = game.career.Roster;
-  const Int16 rank = roster[first].Rank;
-  roster[first].Rank = roster[second].Rank;
-  roster[second].Rank = rank;
+  std::swap(game.career.Roster[first].Rank, game.career.Roster[second].Rank);
 }
 
 inline void Book(Game& game, int first, int second, int weeks) {
   auto& roster = game.career.Roster;
   roster[first].Opponent = second;
   roster[second].Opponent = first;
-  roster[first].WeeksToBout = weeks;
-  roster[second].WeeksToBout = weeks;
+  roster[first].WeeksToBout = roster[second].WeeksToBout = weeks;
+}
+
+inline bool Booked(const Game& game, int first, int second, int weeks) {
+  const auto& roster = game.career.Roster;
+  return roster[first].Opponent == second && roster[second].Opponent == first &&
+         roster[first].WeeksToBout == weeks && roster[second].WeeksToBout == weeks;
 }
 
 // A value whose 9 x r rounds to `index`.
@@ -64,6 +59,13 @@ inline constexpr double PowerFocus = 0.25, SpeedFocus = 0.5, RestFocus = 0.9;
 
 inline void PushRivalTraining(ScriptedRandom& random, double focus = SpeedFocus) {
   for (int i = 1; i < RosterSize; ++i) random.Push({focus});
+}
+
+// One press of Next Week whose draw comes to nothing: ranks 1 and 9 are far apart.
+inline void QuietWeek(Game& game, ScriptedRandom& random) {
+  PushDraw(random, 1, 9);
+  PushRivalTraining(random);
+  NextWeek(game);
 }
 
 inline int Punches(const RosterEntry& boxer) {

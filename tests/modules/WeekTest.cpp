@@ -11,60 +11,42 @@
 namespace ringvale::test {
 namespace {
 
-const std::string Results = "Latest Boxing Results";
-
 std::vector<std::string> ResultPrompts(const RecordingScreen& screen) {
   std::vector<std::string> prompts;
-  for (const auto& shown : screen.messages) {
-    if (shown.title == Results) prompts.push_back(shown.prompt);
-  }
+  for (const auto& shown : screen.messages)
+    if (shown.title == "Latest Boxing Results") prompts.push_back(shown.prompt);
   return prompts;
 }
 
-bool Booked(const Game& game, int first, int second, int weeks) {
-  const auto& roster = game.career.Roster;
-  return roster[first].Opponent == second && roster[second].Opponent == first &&
-         roster[first].WeeksToBout == weeks && roster[second].WeeksToBout == weeks;
-}
-
-bool NobodyBooked(const Game& game) {
-  return std::all_of(game.career.Roster.begin(), game.career.Roster.end(),
-                     [](const RosterEntry& boxer) { return boxer.Opponent == NoOpponent; });
+long BookedCount(const Game& game) {
+  return std::ranges::count_if(
+      game.career.Roster, [](const RosterEntry& boxer) { return boxer.Opponent != NoOpponent; });
 }
 
 class WeekTest : public ::testing::Test {
  protected:
   void SetUp() override { SetUpCareer(game); }
-  // One press of Next Week whose draw comes to nothing: ranks 1 and 9 are far apart.
-  void QuietWeek() {
-    PushDraw(t.random, 1, 9);
-    PushRivalTraining(t.random);
-    NextWeek(game);
-  }
   TestGame t;
   Game& game = t.game;
 };
 
-TEST_F(WeekTest, NextWeekWithoutACareerSaysSoAndChangesNothing) {
-  game.career = Career{};
-  game.career.Week = 7;
-  const Career before = game.career;
-  NextWeek(game);
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{{"No boxer loaded!!", "Uh-oh!"}}));
-  EXPECT_EQ(game.career, before);
+TEST_F(WeekTest, WithoutACareerOrAfterTheLastYearNeitherButtonDoesAnything) {
+  for (const bool loaded : {false, true}) {
+    for (const bool arrange : {false, true}) {
+      SetUpCareer(game);
+      if (loaded)
+        game.career.Year = 10;
+      else
+        game.career = Career{};
+      const Career before = game.career;
+      arrange ? ArrangeBout(game, 1) : NextWeek(game);
+      EXPECT_EQ(game.career, before) << loaded << arrange;
+    }
+  }
+  const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer}));
   EXPECT_EQ(t.random.draws, 0);
-  EXPECT_EQ(t.screen.freezes, 1);
-  EXPECT_EQ(t.screen.unfreezes, 1);
-}
-
-TEST_F(WeekTest, AfterTheLastYearNeitherButtonDoesAnything) {
-  game.career.Year = 10;
-  const Career before = game.career;
-  NextWeek(game);
-  ArrangeBout(game, 1);
-  EXPECT_TRUE(t.screen.messages.empty());
-  EXPECT_EQ(game.career, before);
-  EXPECT_EQ(t.random.draws, 0);
+  EXPECT_EQ(t.screen.freezes, 2);
   EXPECT_FALSE(t.screen.frozen);
 }
 
@@ -76,89 +58,59 @@ TEST_F(WeekTest, DrawOfFreeNeighboursBooksThemAndTheBoutIsFoughtInTheFifthAdvanc
   EXPECT_TRUE(Booked(game, 4, 5, 5));
   EXPECT_EQ(game.main.comUpcoming,
             (std::vector<std::string>{"Otto Varga vs Lenny Sorrel in 5 week(s)"}));
-
-  for (int week = 1; week <= 4; ++week) QuietWeek();
+  for (int week = 1; week <= 4; ++week) QuietWeek(game, t.random);
   EXPECT_TRUE(Booked(game, 4, 5, 1));
   EXPECT_TRUE(ResultPrompts(t.screen).empty());
-
   PushDraw(t.random, 1, 9);
   PushSimulatedBout(t.random, game, 4, 5);
   PushRivalTraining(t.random);
   NextWeek(game);
   EXPECT_EQ(ResultPrompts(t.screen).size(), 1u);
-  EXPECT_TRUE(NobodyBooked(game));
+  EXPECT_EQ(BookedCount(game), 0);
   EXPECT_TRUE(game.main.comUpcoming.empty());
   EXPECT_TRUE(t.random.values.empty());
-  EXPECT_EQ(t.screen.freezes, 6);
-  EXPECT_EQ(t.screen.unfreezes, 6);
 }
 
-TEST_F(WeekTest, DrawsThatComeToNothing) {
-  // Ranks 4 and 6 are not neighbours.
-  PushDraw(t.random, 4, 6);
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_TRUE(NobodyBooked(game));
-
-  // MatchA redrawn from 0 onto MatchB.
-  t.random.Push({Pick(0), Pick(4), Pick(4)});
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_TRUE(NobodyBooked(game));
-  EXPECT_EQ(game.main.tabMain, 0);
-
-  // A busy boxer is not drawn into a second bout.
-  Book(game, 6, 8, 4);
-  PushDraw(t.random, 5, 6);
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_EQ(game.career.Roster[5].Opponent, NoOpponent);
-  EXPECT_TRUE(Booked(game, 6, 8, 3));
-  EXPECT_TRUE(t.random.values.empty());
+TEST_F(WeekTest, DrawsBookOnlyFreeNeighboursAndNeverChallengeABookedPlayer) {
+  struct Case {
+    std::vector<double> draws;
+    std::vector<int> before, after;  // a booked pair and its count, or none
+  };
+  const Case cases[] = {
+      {{Pick(4), Pick(6)}, {}, {}},                           // ranks 4 and 6: not neighbours
+      {{Pick(0), Pick(4), Pick(4)}, {}, {}},                  // MatchA redrawn from 0 onto MatchB
+      {{Pick(3), Pick(3), Pick(2), Pick(3)}, {}, {2, 3, 5}},  // equal draws drawn again
+      {{Pick(5), Pick(6)}, {6, 8, 4}, {6, 8, 3}},             // a busy boxer
+      {{Pick(1), Pick(0)}, {0, 9, 3}, {0, 9, 2}},             // MatchB 0 while the player is booked
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    SetUpCareer(game);
+    if (!c.before.empty()) Book(game, c.before[0], c.before[1], c.before[2]);
+    for (const double draw : c.draws) t.random.Push({draw});
+    PushRivalTraining(t.random);
+    NextWeek(game);
+    EXPECT_TRUE(t.random.values.empty());
+    EXPECT_EQ(BookedCount(game), c.after.empty() ? 0 : 2);
+    EXPECT_TRUE(c.after.empty() || Booked(game, c.after[0], c.after[1], c.after[2]));
+    EXPECT_FALSE(game.booking.ChallengePending);
+    EXPECT_EQ(game.main.tabMain, 0);
+  }
 }
 
-TEST_F(WeekTest, EqualDrawsAreDrawnAgainBeforeBooking) {
-  t.random.Push({Pick(3), Pick(3), Pick(2), Pick(3)});
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_TRUE(Booked(game, 2, 3, 5));
-}
-
-TEST_F(WeekTest, RivalDrawnAgainstABookedPlayerMakesNoChallenge) {
-  Book(game, 0, 9, 3);
-  PushDraw(t.random, 1, 0);
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_FALSE(game.booking.ChallengePending);
-  EXPECT_EQ(game.main.lblChallenge, "No one wants to fight you.");
-  EXPECT_EQ(game.career.Roster[1].Opponent, NoOpponent);
-  EXPECT_TRUE(Booked(game, 0, 9, 2));
-}
-
-TEST_F(WeekTest, DuePairEndsTheWeekFreeWithTheHigherIndexCountedOnce) {
-  Book(game, 2, 7, 1);
-  PushSimulatedBout(t.random, game, 2, 7);
-  PushRivalTraining(t.random);
-  AdvanceWeek(game);
-  EXPECT_EQ(game.career.Roster[2].Opponent, NoOpponent);
-  EXPECT_EQ(game.career.Roster[7].Opponent, NoOpponent);
-  EXPECT_EQ(game.career.Roster[2].WeeksToBout, 1000);
-  EXPECT_EQ(game.career.Roster[7].WeeksToBout, 999);
-  EXPECT_EQ(ResultPrompts(t.screen),
-            (std::vector<std::string>{"Tomas Brenn has beaten Deacon Flint"}));
-}
-
-TEST_F(WeekTest, PlayersBoutComesFirstThenRivalBoutsInRosterOrderThenTraining) {
+TEST_F(WeekTest, DueBoutsComeFirstPlayersThenRosterOrderAndLeaveBothFree) {
   Book(game, 6, 7, 1);  // booked first, fought in roster order
   Book(game, 0, 1, 1);
   Book(game, 3, 4, 1);
+  game.career.Roster[8].WeeksToBout = 1;  // free and due: only a hand-edited file gets here
+  game.career.Roster[9].WeeksToBout = 0;  // a new rival who has never fought
   PushPlayerBout(t.random, game, 1);
   PushSimulatedBout(t.random, game, 3, 4);
   PushSimulatedBout(t.random, game, 6, 7);
   PushRivalTraining(t.random, PowerFocus);
   std::vector<int> strengthOfNineAtEachResult;
   t.screen.onMessage = [&](const Shown& shown) {
-    if (shown.title == Results)
+    if (shown.title == "Latest Boxing Results")
       strengthOfNineAtEachResult.push_back(game.career.Roster[9].Strength);
   };
   AdvanceWeek(game);
@@ -171,25 +123,11 @@ TEST_F(WeekTest, PlayersBoutComesFirstThenRivalBoutsInRosterOrderThenTraining) {
   EXPECT_EQ(strengthOfNineAtEachResult, (std::vector<int>{90, 90, 90}));
   EXPECT_EQ(game.career.Roster[9].Strength, 92);
   EXPECT_TRUE(t.random.values.empty());
-}
-
-TEST_F(WeekTest, FreeBoxerCountedDownToZeroStaysFree) {
-  // Only a hand-edited file gets here: a free boxer one week from zero.
-  game.career.Roster[5].WeeksToBout = 1;
-  PushRivalTraining(t.random);
-  AdvanceWeek(game);
-  EXPECT_EQ(game.career.Roster[5].Opponent, NoOpponent);
-  EXPECT_EQ(game.career.Roster[5].WeeksToBout, 1000);
-  EXPECT_TRUE(ResultPrompts(t.screen).empty());
-  EXPECT_EQ(t.screen.fightsShown, 0);
-}
-
-TEST_F(WeekTest, NeverBookedBoxerStaysAtZero) {
-  for (auto& boxer : game.career.Roster) boxer.WeeksToBout = 0;
-  PushRivalTraining(t.random);
-  AdvanceWeek(game);
-  for (const auto& boxer : game.career.Roster) EXPECT_EQ(boxer.WeeksToBout, 0);
-  EXPECT_TRUE(ResultPrompts(t.screen).empty());
+  // A due pair ends free, the lower index at 1000 and the higher counted down once more.
+  std::vector<int> weeks;
+  for (const auto& boxer : game.career.Roster) weeks.push_back(boxer.WeeksToBout);
+  EXPECT_EQ(weeks, (std::vector<int>{1000, 999, 999, 1000, 999, 999, 1000, 999, 1000, 0}));
+  EXPECT_EQ(BookedCount(game), 0);
 }
 
 }  // namespace

@@ -87,22 +87,27 @@ void TrainRival(Game& game, int index) {
   if (rivalFocus == 2) TrainRest(rival, RivalRestWeightGain);
 }
 
+namespace {
+
 // A click restarts its cycle on the first picture, so no stale picture of either bag is left
 // standing beside it.
-void ClickPower(Game& game) {
-  auto& main = game.main;
-  main.focus = Focus::Power;
+template <std::size_t Shown, std::size_t Hidden>
+void StartCycle(MainWindow& main, Focus focus, std::array<bool, Shown>& shown,
+                std::array<bool, Hidden>& hidden) {
+  main.focus = focus;
   main.PunchFrame = 1;
-  main.imgSVisible.fill(false);
-  ShowOnly(main.imgPVisible, 1);
+  hidden.fill(false);
+  ShowOnly(shown, 1);
+}
+
+}  // namespace
+
+void ClickPower(Game& game) {
+  StartCycle(game.main, Focus::Power, game.main.imgPVisible, game.main.imgSVisible);
 }
 
 void ClickSpeed(Game& game) {
-  auto& main = game.main;
-  main.focus = Focus::Speed;
-  main.PunchFrame = 1;
-  main.imgPVisible.fill(false);
-  ShowOnly(main.imgSVisible, 1);
+  StartCycle(game.main, Focus::Speed, game.main.imgSVisible, game.main.imgPVisible);
 }
 
 // The bag stops on the picture showing at the next tick.

@@ -18,8 +18,8 @@ struct Booking {
 };
 
 struct Bout {
-  Int16 FighterA, FighterB, FightRound, ScoreA, ScoreB, PunchesA, PunchesB, PunchRoll,
-      KnockdownsA, KnockdownsB;
+  Int16 FighterA, FighterB, FightRound, ScoreA, ScoreB, PunchesA, PunchesB, PunchRoll, KnockdownsA,
+      KnockdownsB;
   // The player's bout is on in the fight window: set by its load, cleared by the result.
   bool Fighting = false;
 };
@@ -41,7 +41,7 @@ struct Game {
 
   Screen& screen;
   Random& random;
-  std::filesystem::path folder;  // where career files and the hall of fame live
+  std::filesystem::path folder;    // where career files and the hall of fame live
   std::string decimalPoint = ".";  // the user's decimal separator, for money on screen
   Career career;
   Booking booking;

@@ -4,7 +4,9 @@
 
 namespace ringvale {
 
-ClockRandom::ClockRandom() { Reseed(); }
+ClockRandom::ClockRandom() {
+  Reseed();
+}
 
 void ClockRandom::Reseed() {
   const auto now = std::chrono::system_clock::now().time_since_epoch().count();

@@ -8,7 +8,7 @@ namespace ringvale {
 class Random {
  public:
   virtual ~Random() = default;
-  virtual void Reseed() = 0;   // reseed from the system clock
+  virtual void Reseed() = 0;  // reseed from the system clock
   virtual double Next() = 0;  // uniform in [0, 1)
 };
 

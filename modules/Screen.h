@@ -11,11 +11,12 @@ class Screen {
   // Modal box with OK. `title` is what the player sees: "Ringvale" for a box that has no title
   // of its own.
   virtual void Message(const std::string& prompt, const std::string& title) = 0;
-  virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;  // "" on Cancel
-  virtual void FreezeWindow() = 0;    // main window stops repainting
-  virtual void UnfreezeWindow() = 0;  // repaints it
-  virtual void ShowFight() = 0;       // modal: returns after CloseFight()
-  virtual void CloseFight() = 0;      // no effect when the fight window is not open
+  virtual std::string InputBox(const std::string& prompt,
+                               const std::string& title) = 0;  // "" on Cancel
+  virtual void FreezeWindow() = 0;                             // main window stops repainting
+  virtual void UnfreezeWindow() = 0;                           // repaints it
+  virtual void ShowFight() = 0;                                // modal: returns after CloseFight()
+  virtual void CloseFight() = 0;  // no effect when the fight window is not open
 };
 
 }  // namespace ringvale

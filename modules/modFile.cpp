@@ -364,7 +364,7 @@ void RefreshStatus(Game& game) {
   window.lblLosses = Text(player.Losses);
   window.lblKO = Text(player.KOs);
   window.lblDraws = Text(player.Draws);
-  window.lblMoney = std::string("$").append(MoneyOnScreen(game, career.Money));
+  window.lblMoney = "$" + MoneyOnScreen(game, career.Money);
   // The bar ends at 130; a stronger boxer shows a full bar and keeps his numbers.
   window.proPower = std::clamp<int>(playerPower, 0, PowerBarTop);
   if (player.Speed > FastestSpeed) player.Speed = FastestSpeed;

@@ -2,8 +2,12 @@
 
 namespace ringvale {
 
-void FreezeWindow(Game& game) { game.screen.FreezeWindow(); }
+void FreezeWindow(Game& game) {
+  game.screen.FreezeWindow();
+}
 
-void UnfreezeWindow(Game& game) { game.screen.UnfreezeWindow(); }
+void UnfreezeWindow(Game& game) {
+  game.screen.UnfreezeWindow();
+}
 
 }  // namespace ringvale

@@ -123,17 +123,12 @@ void frmMain::BuildMenus() {
   };
   QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
   mnuFile->setObjectName("mnuFile");
-  add(mnuFile, "mnuNew", QStringLiteral("&New Boxer"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-    ringvale::NewBoxer(game_);
-    Redraw();
-  });
+  add(mnuFile, "mnuNew", QStringLiteral("&New Boxer"), QKeySequence(Qt::CTRL | Qt::Key_N),
+      Runs(ringvale::NewBoxer));
   add(mnuFile, "mnuLoad", QStringLiteral("&Load Boxer"), QKeySequence(Qt::CTRL | Qt::Key_O),
       [this] { mnuLoad_Click(); });
   add(mnuFile, "mnuSave", QStringLiteral("&Save Boxer"), QKeySequence(Qt::CTRL | Qt::Key_S),
-      [this] {
-        ringvale::SaveCareer(game_);
-        Redraw();
-      });
+      Runs(ringvale::SaveCareer));
   mnuFile->addSeparator()->setObjectName("sep");
   add(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
       [this] { mnuExit_Click(); });
@@ -209,10 +204,7 @@ void frmMain::BuildViewStats(QWidget* page) {
   cmdNextWeek = new QPushButton(QStringLiteral("Next Week"), page);
   cmdNextWeek->setObjectName("cmdNextWeek");
   PlaceOnTab(cmdNextWeek, 1680, 4200, 1815, 495);
-  connect(cmdNextWeek, &QPushButton::clicked, this, [this] {
-    ringvale::NextWeek(game_);
-    Redraw();
-  });
+  connect(cmdNextWeek, &QPushButton::clicked, this, Runs(ringvale::NextWeek));
 }
 
 void frmMain::BuildTraining(QWidget* page) {
@@ -272,10 +264,9 @@ void frmMain::BuildArrangeBout(QWidget* page) {
   Command1 = new QPushButton(QStringLiteral("Challenge / Next Week"), frameArrange);
   Command1->setObjectName("Command1");
   PlaceTwips(Command1, 840, 1080, 2055, 495);
-  connect(Command1, &QPushButton::clicked, this, [this] {
-    ringvale::ArrangeBout(game_, cmbBoxers->currentIndex());
-    Redraw();
-  });
+  connect(Command1, &QPushButton::clicked, this, Runs([this](ringvale::Game& game) {
+            ringvale::ArrangeBout(game, cmbBoxers->currentIndex());
+          }));
 
   frameAgree = new QGroupBox(QStringLiteral("Agree to fight"), page);
   frameAgree->setObjectName("frameAgree");
@@ -289,17 +280,11 @@ void frmMain::BuildArrangeBout(QWidget* page) {
   cmdSign = new QPushButton(QStringLiteral("Agree to fight?"), frameAgree);
   cmdSign->setObjectName("cmdSign");
   PlaceTwips(cmdSign, 360, 720, 1500, 375);
-  connect(cmdSign, &QPushButton::clicked, this, [this] {
-    ringvale::SignChallenge(game_);
-    Redraw();
-  });
+  connect(cmdSign, &QPushButton::clicked, this, Runs(ringvale::SignChallenge));
   cmdReject = new QPushButton(QStringLiteral("Refuse to fight?"), frameAgree);
   cmdReject->setObjectName("cmdReject");
   PlaceTwips(cmdReject, 1995, 720, 1500, 375);
-  connect(cmdReject, &QPushButton::clicked, this, [this] {
-    ringvale::RejectChallenge(game_);
-    Redraw();
-  });
+  connect(cmdReject, &QPushButton::clicked, this, Runs(ringvale::RejectChallenge));
 }
 
 void frmMain::BuildRankings(QWidget* page) {

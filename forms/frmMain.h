@@ -45,6 +45,14 @@ class frmMain final : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A click calls one entry point of the game, then the window shows what it changed.
+  template <typename EntryPoint>
+  auto Runs(EntryPoint entryPoint) {
+    return [this, entryPoint] {
+      entryPoint(game_);
+      Redraw();
+    };
+  }
   void BuildMenus();
   void BuildViewStats(QWidget* page);
   void BuildTraining(QWidget* page);

@@ -24,6 +24,7 @@ void WholeCareer(benchmark::State& state) {
   for (auto _ : state) {
     screen.messages.clear();
     screen.inputs.push_back("Bench");
+    screen.answers.push_back(true);  // replaces the career of the run before
     NewBoxer(game);
     AutoPlayer player(game, screen, seed++);
     for (int week = 0; week < 520; ++week) {

@@ -26,6 +26,7 @@ constexpr const char* RedOnBlack = "color: #ff2020; background-color: black;";
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // names show as typed
   label->setStyleSheet(RedOnBlack);
   return label;
 }
@@ -159,11 +160,11 @@ void frmFight::AfterClick() {
   if (game_.bout.Fighting) cmdNextRound->setFocus();
 }
 
-// The title bar's close box and Escape both arrive here while the bout is on.
+// The title bar's close box and Escape both arrive here; while the bout is on they ask first.
 void frmFight::reject() {
   if (game_.bout.Fighting) {
-    ringvale::RetireFromBout(game_);
-    Redraw();
+    ringvale::AskToRetire(game_);
+    AfterClick();
   } else {
     QDialog::reject();
   }

@@ -105,7 +105,7 @@ frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Wi
   lstHigh_->setItemDelegate(new ColumnDelegate({inner * 58 / 100, inner * 73 / 100}, lstHigh_));
   for (int i = 0; i < static_cast<int>(game_.high.lstHigh.size()); ++i)
     lstHigh_->addItem(QString());
-  ShowList();
+  Redraw();
 
   auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
   cmdClose->setObjectName("cmdClose");
@@ -115,15 +115,17 @@ frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Wi
 
 void frmHigh::Reload() {
   ringvale::LoadHallOfFame(game_);
-  ShowList();
+  Redraw();
 }
 
-void frmHigh::ShowList() {
+void frmHigh::Redraw() {
   for (int i = 0; i < lstHigh_->count(); ++i) {
     const QString row = QString::fromStdString(game_.high.lstHigh.at(i));
     lstHigh_->item(i)->setText(row);
     QString readable = row;
-    lstHigh_->item(i)->setToolTip(readable.replace(QLatin1Char('\t'), QLatin1Char(' ')));
+    // Marked as rich text holding escaped text, so a name that looks like markup shows as typed.
+    readable.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    lstHigh_->item(i)->setToolTip(QStringLiteral("<qt>") + readable.toHtmlEscaped() + "</qt>");
   }
 }
 

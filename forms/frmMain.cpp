@@ -39,9 +39,15 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// A frame's caption reads "&" as a keyboard mnemonic; a boxer's name shows it as typed.
+QString Caption(const std::string& text) {
+  return Text(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // names show as typed, never as markup
   return label;
 }
 
@@ -313,7 +319,7 @@ void frmMain::Redraw() {
   const ringvale::MainWindow& shown = game_.main;
 
   lblWeeks->setText(Text(shown.lblWeeks));
-  frmBoxer->setTitle(Text(shown.frmBoxer));
+  frmBoxer->setTitle(Caption(shown.frmBoxer));
   lblStrength->setText(Text(shown.lblStrength));
   lblWeight->setText(Text(shown.lblWeight));
   lblSpeed->setText(Text(shown.lblSpeed));
@@ -365,6 +371,8 @@ void frmMain::Redraw() {
   optSpeed->setChecked(shown.focus == ringvale::Focus::Speed);
   optRest->setChecked(shown.focus == ringvale::Focus::Rest);
   RedrawPictures();
+  // The hall of fame beside it changes with an induction.
+  if (high_) high_->Redraw();
 }
 
 void frmMain::RedrawPictures() {

@@ -13,7 +13,8 @@ namespace ringvale {
 
 struct Booking {
   Int16 MatchA, MatchB, DueOpponent;
-  // A rival's challenge waits for the player's answer; it lapses when the week advances.
+  // A rival's challenge waits for the player's answer; it lapses when the week advances, at the
+  // retirement and when another career comes into memory.
   bool ChallengePending = false;
 };
 

@@ -9,6 +9,7 @@
 #include "RecordFile.h"
 #include "modFights.h"
 #include "modFile.h"
+#include "modSetFights.h"
 
 namespace ringvale {
 
@@ -43,6 +44,15 @@ std::string HallText(const HallTable& table) {
   for (const HallEntry& entry : table)
     writer.String(entry.Name).Number(entry.Defences).Money(entry.Fortune).EndLine();
   return writer.Text();
+}
+
+void ShowHallOfFame(Game& game, const HallTable& table) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const HallEntry& entry = table[i];
+    game.high.lstHigh[i] = std::to_string(i + 1) + " - " + entry.Name +
+                           "\t TD: " + std::to_string(entry.Defences) + "\t $" +
+                           MoneyOnScreen(game, entry.Fortune);
+  }
 }
 
 }  // namespace
@@ -127,6 +137,7 @@ void TitlePurse(Game& game) {
 }
 
 void ForcedRetirement(Game& game) {
+  LapseChallenge(game);
   game.screen.Message("Body injuries have taken their toll, you are forced to retire",
                       "Retire from Sport");
   const HallEntry retiring{game.career.Player().Name, game.career.TitleDefences, game.career.Money};
@@ -154,6 +165,7 @@ void ForcedRetirement(Game& game) {
                                  std::filesystem::copy_options::overwrite_existing);
     }
     WriteFileSafely(HallPath(game), HallText(table));
+    ShowHallOfFame(game, table);  // an open hall-of-fame window shows the file as it now is
   } catch (const std::exception& failure) {
     game.screen.Message("The hall of fame could not be saved to " + HallPath(game).string() +
                             ".\n\n" + failure.what(),
@@ -162,13 +174,7 @@ void ForcedRetirement(Game& game) {
 }
 
 void LoadHallOfFame(Game& game) {
-  const HallTable table = ReadHallOfFame(game);
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    const HallEntry& entry = table[i];
-    game.high.lstHigh[i] = std::to_string(i + 1) + " - " + entry.Name +
-                           "\t TD: " + std::to_string(entry.Defences) + "\t $" +
-                           MoneyOnScreen(game, entry.Fortune);
-  }
+  ShowHallOfFame(game, ReadHallOfFame(game));
 }
 
 }  // namespace ringvale

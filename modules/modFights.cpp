@@ -186,6 +186,13 @@ void RetireFromBout(Game& game) {
   FightResult(game);
 }
 
+void AskToRetire(Game& game) {
+  if (!game.bout.Fighting) return;
+  if (game.screen.Confirm("Retire from this bout? It counts as a loss.", AppTitle)) {
+    RetireFromBout(game);
+  }
+}
+
 void FightResult(Game& game) {
   auto& bout = game.bout;
   auto& a = FighterA(game);

@@ -4,7 +4,9 @@
 #include <array>
 #include <stdexcept>
 #include <string_view>
+#include <system_error>
 
+#include "Identity.h"
 #include "RecordFile.h"
 #include "modEvents.h"
 #include "modSetFights.h"
@@ -244,12 +246,18 @@ void NewBoxer(Game& game) {
     game.screen.Message(refusal, CannotCreate);
     return;
   }
+  const std::filesystem::path path = CareerFilePath(game, name);
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(path, ignored) &&
+      !game.screen.Confirm("A boxer named " + name + " already has a career. Replace it?",
+                           AppTitle)) {
+    return;
+  }
   RecordWriter file;
   file.String(CareerHeader).Number(1).Money(StartingMoney).Number(0).EndLine();
   WriteBoxerLine(file, NewPlayer(name));
   WriteNewRoster(game, file);
   // One write of the whole file: a failure leaves no half-made career behind.
-  const std::filesystem::path path = CareerFilePath(game, name);
   try {
     WriteFileSafely(path, file.Text());
   } catch (const std::runtime_error& error) {
@@ -305,6 +313,7 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
   }
   loaded.CareerPath = Utf8Of(path);
   game.career = std::move(loaded);
+  ClearChallenge(game);
   RefreshStatus(game);
   return true;
 }

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <set>
 
+#include "../modules/WeekSetup.h"
 #include "GameApplication.h"
 #include "TestGame.h"
 #include "Widgets.h"
@@ -382,6 +383,35 @@ TEST_F(MainWindowTest, HighScoresOpenOnceBesideTheMainWindowReadAfreshEachTime) 
   EXPECT_EQ(open[0]->windowModality(), Qt::NonModal);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(main.isEnabled());
+}
+
+// An induction at the forced retirement shows at once in a hall of fame left open.
+TEST_F(MainWindowTest, AnOpenHallOfFameShowsTheInductionAsOnDisk) {
+  SetUpCareer(t.game);
+  t.game.career.Year = 9;
+  t.game.career.Week = 52;
+  t.game.career.TitleDefences = 1;
+  t.game.career.Money = 5e6;
+  Trigger("mnuHigh");
+  frmHigh* high = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && qobject_cast<frmHigh*>(widget))
+      high = qobject_cast<frmHigh*>(widget);
+  }
+  ASSERT_NE(high, nullptr);
+  PushDraw(t.random, 1, 9);
+  PushRivalTraining(t.random);
+  Child<QPushButton>(main, "cmdNextWeek")->click();
+  EXPECT_EQ(
+      t.screen.Prompts(),
+      (std::vector<std::string>{"Body injuries have taken their toll, you are forced to retire",
+                                "You have been inducted into the hall of fame, Congratulations!"}));
+  const std::string onDisk = ReadBytes(t.game.folder / HallFileName);
+  EXPECT_TRUE(onDisk.starts_with("\"Sam\",1,5000000\r\n\"Thaddeus Grell\",7,2400000\r\n"));
+  auto* list = Child<QListWidget>(*high, "lstHigh");
+  EXPECT_EQ(list->item(0)->text(), "1 - Sam\t TD: 1\t $5000000");
+  EXPECT_EQ(list->item(1)->text(), "2 - Thaddeus Grell\t TD: 7\t $2400000");
+  Render(*high, "frmHigh-induction.png");
 }
 
 // The guard of the application object, driven with an exit step that lets the test live on.

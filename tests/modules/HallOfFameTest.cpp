@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DefaultHallOfFame.h"
+#include "CareerFiles.h"
 #include "TestGame.h"
 #include "WeekSetup.h"
 #include "modEvents.h"
@@ -25,10 +26,6 @@ const std::string Descending =
 
 std::filesystem::path HallFile(const TestGame& t) {
   return t.folder.Path() / HallFileName;
-}
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
 }
 
 void Retire(TestGame& t, int defences, double fortune) {
@@ -185,12 +182,16 @@ TEST(HallOfFame, LastWeekOfYearNineEndsTheCareerOnceAndNothingMovesAfterIt) {
   EXPECT_EQ(Titles(t.screen), (std::vector<std::string>{"Retire from Sport"}));
   EXPECT_TRUE(std::filesystem::exists(HallFile(t)));
 
+  // Both week buttons say why they do nothing now.
   const Career ended = t.game.career;
+  const auto files = Snapshot(t.folder.Path());
   t.screen.messages.clear();
   NextWeek(t.game);
   ArrangeBout(t.game, 1);  // Challenge / Next Week
-  EXPECT_TRUE(t.screen.messages.empty());
+  const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{retired, retired}));
   EXPECT_EQ(t.game.career, ended);
+  EXPECT_EQ(Snapshot(t.folder.Path()), files);
   EXPECT_TRUE(t.random.values.empty());
 }
 

@@ -44,7 +44,8 @@ TEST_F(WeekTest, WithoutACareerOrAfterTheLastYearNeitherButtonDoesAnything) {
     }
   }
   const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer}));
+  const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer, retired, retired}));
   EXPECT_EQ(t.random.draws, 0);
   EXPECT_EQ(t.screen.freezes, 2);
   EXPECT_FALSE(t.screen.frozen);

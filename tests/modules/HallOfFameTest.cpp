@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "DefaultHallOfFame.h"
 #include "CareerFiles.h"
+#include "DefaultHallOfFame.h"
 #include "TestGame.h"
 #include "WeekSetup.h"
 #include "modEvents.h"

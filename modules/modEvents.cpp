@@ -100,6 +100,7 @@ void Dive(Game& game) {
     }
   }
   game.bribe.BribeOffered = false;
+  LogSettlement(game);
 }
 
 void Busted(Game& game) {

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "FightLog.h"
+#include "Identity.h"
 #include "RecordFile.h"
 #include "modEvents.h"
 #include "modSetFights.h"
@@ -13,7 +15,6 @@ namespace ringvale {
 
 namespace {
 
-constexpr int WeeksPerYear = 52;
 constexpr int RetirementYear = 10;
 // The forced retirement stops the calendar in year 10, so no career stands later than this.
 constexpr int LastTotalWeeks = RetirementYear * WeeksPerYear + WeeksPerYear;
@@ -199,10 +200,20 @@ std::string Quoted(const std::filesystem::path& path) {
   return "\"" + Utf8Of(path) + "\"";
 }
 
+// The career file with its fight log beside it, written together. An empty log is no file.
+std::vector<FileWrite> CareerFiles(const std::filesystem::path& path, const std::string& career,
+                                   const FightLog& log, Int16 careerWeeks) {
+  std::optional<std::string> logText;
+  if (!log.Empty()) logText = FightLogText(log, careerWeeks);
+  return {{path, career}, {FightLogPath(path), logText}};
+}
+
 std::string CareerText(const Career& career) {
-  const Int16 totalWeeks = career.Year * WeeksPerYear + career.Week;
   RecordWriter file;
-  file.String(CareerHeader).Number(totalWeeks).Money(career.Money).Number(career.TitleDefences);
+  file.String(CareerHeader)
+      .Number(TotalWeeks(career))
+      .Money(career.Money)
+      .Number(career.TitleDefences);
   file.EndLine();
   for (const RosterEntry& boxer : career.Roster) WriteBoxerLine(file, boxer);
   return file.Text();
@@ -251,7 +262,8 @@ void NewBoxer(Game& game) {
   // One write of the whole file: a failure leaves no half-made career behind.
   const std::filesystem::path path = CareerFilePath(game, name);
   try {
-    WriteFileSafely(path, file.Text());
+    // A log left by an earlier career of this name goes with the file it described.
+    WriteFilesSafely(CareerFiles(path, file.Text(), FightLog{}, 1));
   } catch (const std::runtime_error& error) {
     game.screen.Message(std::string(error.what()) + "\nThe boxer was not created.", CannotCreate);
     return;
@@ -304,8 +316,13 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
     return false;
   }
   loaded.CareerPath = Utf8Of(path);
+  std::string logProblem;
+  FightLog log = ReadFightLog(FightLogPath(path), loaded.Week, logProblem);
   game.career = std::move(loaded);
+  game.log = std::move(log);
   RefreshStatus(game);
+  // A log that cannot be read never stops the career.
+  if (!logProblem.empty()) game.screen.Message(logProblem, AppTitle);
   return true;
 }
 
@@ -325,7 +342,8 @@ void SaveCareer(Game& game) {
   }
   const std::string text = CareerText(game.career);
   try {
-    WriteFileSafely(PathOf(game.career.CareerPath), text);
+    WriteFilesSafely(
+        CareerFiles(PathOf(game.career.CareerPath), text, game.log, TotalWeeks(game.career)));
   } catch (const std::runtime_error& error) {
     game.screen.Message(std::string(error.what()) + "\nThe career was not saved.", CannotSave);
     return;

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "FightLog.h"
 #include "modBoxer.h"
 #include "modFights.h"
 #include "modFile.h"
@@ -181,6 +182,7 @@ void AdvanceWeek(Game& game) {
   ListUpcomingFights(game);
   TrainPlayer(game);
   RefreshStatus(game);
+  LogWeek(game);
 }
 
 void IssueChallenge(Game& game) {

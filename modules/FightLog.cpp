@@ -187,21 +187,23 @@ FightLog ParseFightLog(const std::string& bytes, Int16 careerWeeks) {
 FightLog ReadFightLog(const std::filesystem::path& path, Int16 careerWeeks, std::string& problem) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return {};
-  const std::string emptyLog = "The career goes on with an empty fight log.";
   try {
     return ParseFightLog(ReadTextFile(path), careerWeeks);
   } catch (const RecordError& malformed) {
-    std::filesystem::path damaged = path;
-    damaged += ".damaged";
     problem = Quoted(path) + " is not a fight log that can be read.\n" + malformed.what() + ".\n";
-    // Set aside, so the next save cannot overwrite what may still be mended by hand.
-    std::filesystem::rename(path, damaged, error);
-    problem += error ? "It could not be set aside (" + error.message() + ").\n"
-                     : "It has been set aside as " + Quoted(damaged) + ".\n";
   } catch (const std::exception& unreadable) {
     problem = std::string(unreadable.what()) + "\n";
   }
-  problem += emptyLog;
+  // Set aside, so the next save cannot overwrite what may still be mended by hand. A folder of
+  // that name is the player's own; the save will say it is in the way.
+  if (!std::filesystem::is_directory(path, error)) {
+    std::filesystem::path damaged = path;
+    damaged += ".damaged";
+    std::filesystem::rename(path, damaged, error);
+    problem += error ? "It could not be set aside (" + error.message() + ").\n"
+                     : "It has been set aside as " + Quoted(damaged) + ".\n";
+  }
+  problem += "The career goes on with an empty fight log.";
   return {};
 }
 

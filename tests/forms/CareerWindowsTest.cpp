@@ -76,11 +76,15 @@ TEST(CareerWindows, RecordsShowTheLoadedCareerSortedByAnyColumnAndFollowTheWeeks
             QStringList({"vs Bram Kestovic in 3 weeks", "vs Dewey Marchbank in 1 week",
                          "vs Rocky, Jr in 3 weeks", "vs Teo Vasquero in 1 week"}));
   Render(window, "frmRecords.png");
-  // A new career shows its own roster at once.
+  // A new career shows its own roster at once, sorted as before.
+  table.sortByColumn(1, Qt::AscendingOrder);
   t.screen.inputs = {"Sam"};
   t.random.Push({0.2});
   Child<QAction>(main, "mnuNew")->trigger();
-  EXPECT_TRUE(Column(table, 1).contains("Sam"));
+  QStringList names = Column(table, 1), sorted = names;
+  sorted.sort();
+  EXPECT_EQ(names, sorted);
+  EXPECT_TRUE(names.contains("Sam"));
   ExpectEscapeCloses(window, "tblRecords");
 }
 

@@ -75,6 +75,7 @@ void AdvanceWeekWithRivalBoutDue(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     game.career = due;
+    game.log = {};
     screen.messages.clear();
     state.ResumeTiming();
     AdvanceWeek(game);

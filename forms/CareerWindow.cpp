@@ -39,6 +39,8 @@ void CareerWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void CareerWindow::FitTable(QTableView* table, int rows) {
+  // A boxer's name may be very long: past this a column ends its texts in "...".
+  table->horizontalHeader()->setMaximumSectionSize(360);
   table->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
   const int frame = 2 * table->frameWidth();
   const int width =

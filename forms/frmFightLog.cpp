@@ -75,7 +75,8 @@ class FightLogModel final : public QAbstractTableModel {
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const std::array<const char*, Columns> headings = {"When", "Bout", "How", "Money"};
+    static const std::array<const char*, Columns> headings = {"When", "Bout (places before it)",
+                                                              "How", "Money"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= Columns)
       return QAbstractTableModel::headerData(section, orientation, role);
@@ -130,8 +131,8 @@ frmFightLog::frmFightLog(ringvale::Game& game)
   Body()->addWidget(caption);
   Body()->addWidget(tblFightLog_);
   setTabOrder(chkMine_, tblFightLog_);
-  resize(820, 460);
   Redraw();
+  resize(minimumSizeHint().width(), 460);
 }
 
 void frmFightLog::Redraw() {

@@ -60,8 +60,6 @@ TEST(CareerWindows, RecordsShowTheLoadedCareerSortedByAnyColumnAndFollowTheWeeks
   EXPECT_EQ(Column(table, 2),
             QStringList({"12", "26", "26", "26", "33", "35", "35", "35", "46", "46"}));
   auto* sortBy = Child<QComboBox>(window, "cmbSortBy");
-  EXPECT_EQ(sortBy->currentIndex(), 2);
-  sortBy->setFocus();
   QTest::keyClick(sortBy, Qt::Key_Down);  // Losses, most first
   EXPECT_EQ(Column(table, 3)[0], "6");
   QTest::keyClick(sortBy, Qt::Key_End);  // the soonest bouts first

@@ -23,6 +23,7 @@ frmFight* QtScreen::FightWindow() const {
 
 void QtScreen::RedrawOpenWindows() {
   if (main_ && !frozen_) main_->Redraw();
+  if (main_ && frozen_) main_->RedrawSideWindows();
   if (fight_) fight_->Redraw();
 }
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <utility>
 
 #include "Game.h"
 #include "Twips.h"
@@ -152,6 +153,16 @@ void frmFight::Redraw() {
   cmdNextRound->setText(QString::fromStdString(fight.cmdNextRound));
   proStamina->setValue(std::clamp(fight.proStamina, 0, BarMaximum));
   proRivStamina->setValue(std::clamp(fight.proRivStamina, 0, BarMaximum));
+  // The captions under both bars say only "Power": tooltip and screen reader say whose it is.
+  for (const auto& [bar, name] :
+       {std::pair{proStamina, fight.lblPlayer}, std::pair{proRivStamina, fight.lblRival}}) {
+    const QString says = QStringLiteral("%1: %2 of %3")
+                             .arg(QString::fromStdString(name))
+                             .arg(bar->value())
+                             .arg(BarMaximum);
+    bar->setToolTip(says);
+    bar->setAccessibleName(says);
+  }
   cmdDive->setVisible(fight.cmdDiveVisible);
 }
 

@@ -25,7 +25,10 @@
 #include "QtScreen.h"
 #include "Twips.h"
 #include "frmAbout.h"
+#include "frmChart.h"
+#include "frmFightLog.h"
 #include "frmHigh.h"
+#include "frmRecords.h"
 #include "modBoxer.h"
 #include "modFile.h"
 #include "modSetFights.h"
@@ -116,6 +119,7 @@ frmMain::frmMain(ringvale::Game& game, QWidget* parent) : QMainWindow(parent), g
 
 frmMain::~frmMain() {
   delete high_;
+  for (CareerWindow* window : {records_.data(), fightLog_.data(), chart_.data()}) delete window;
 }
 
 void frmMain::BuildMenus() {
@@ -143,6 +147,12 @@ void frmMain::BuildMenus() {
   mnuOptions->setObjectName("mnuOptions");
   add(mnuOptions, "mnuHigh", QStringLiteral("&High Scores"), QKeySequence(),
       [this] { mnuHigh_Click(); });
+  add(mnuOptions, "mnuRecords", QStringLiteral("&Records"), QKeySequence(Qt::CTRL | Qt::Key_R),
+      [this] { ShowSideWindow<frmRecords>(records_); });
+  add(mnuOptions, "mnuFightLog", QStringLiteral("&Fight Log"), QKeySequence(Qt::CTRL | Qt::Key_L),
+      [this] { ShowSideWindow<frmFightLog>(fightLog_); });
+  add(mnuOptions, "mnuChart", QStringLiteral("&Career Chart"), QKeySequence(Qt::CTRL | Qt::Key_G),
+      [this] { ShowSideWindow<frmChart>(chart_); });
   mnuOptions->addSeparator()->setObjectName("mnubar");
   add(mnuOptions, "mnuAbout", QStringLiteral("&About..."), QKeySequence(),
       [this] { mnuAbout_Click(); });
@@ -373,6 +383,25 @@ void frmMain::Redraw() {
   RedrawPictures();
   // The hall of fame beside it changes with an induction.
   if (high_) high_->Redraw();
+  RedrawSideWindows();
+}
+
+void frmMain::RedrawSideWindows() {
+  for (CareerWindow* window : {records_.data(), fightLog_.data(), chart_.data()}) {
+    if (window != nullptr && window->isVisible()) window->Redraw();
+  }
+}
+
+template <class Window>
+void frmMain::ShowSideWindow(QPointer<CareerWindow>& window) {
+  if (!window) {
+    window = new Window(game_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  window->Redraw();
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 void frmMain::RedrawPictures() {

@@ -10,6 +10,7 @@ namespace ringvale {
 inline constexpr int RosterSize = 10;
 inline constexpr int PlayerIndex = 0;
 inline constexpr int NoOpponent = 100;  // Opponent of a boxer with no booked bout
+inline constexpr int WeeksPerYear = 52;
 
 struct RosterEntry {
   std::string Name;
@@ -32,5 +33,10 @@ struct Career {
 
   bool operator==(const Career&) const = default;
 };
+
+// The calendar as one number, as the career file keeps it.
+inline Int16 TotalWeeks(const Career& career) {
+  return career.Year * WeeksPerYear + career.Week;
+}
 
 }  // namespace ringvale

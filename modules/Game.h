@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Career.h"
+#include "FightLog.h"
 #include "Int16.h"
 #include "Random.h"
 #include "Screen.h"
@@ -49,6 +50,7 @@ struct Game {
   Bout bout;
   Bribe bribe;
   Commentary commentary;
+  FightLog log;     // the career's history, kept beside the career file
   MainWindow main;  // design-time contents until the first refresh
   FightWindow fight;
   HighWindow high;

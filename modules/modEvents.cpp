@@ -110,6 +110,7 @@ void Dive(Game& game) {
     }
   }
   game.bribe.BribeOffered = false;
+  LogSettlement(game);
 }
 
 void Busted(Game& game) {

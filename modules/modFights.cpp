@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "FightLog.h"
 #include "Identity.h"
 #include "modComment.h"
 #include "modEvents.h"
@@ -13,7 +14,6 @@ namespace ringvale {
 namespace {
 
 constexpr int BarMaximum = 40;  // proStamina and proRivStamina run from 0 to 40
-constexpr int SimulatedRounds = 9;
 
 RosterEntry& FighterA(Game& game) {
   return game.career.Roster.at(game.bout.FighterA);
@@ -96,6 +96,7 @@ void HoldBout(Game& game, int first, int second) {
 void LoadFight(Game& game) {
   game.fight = FightWindow{};
   game.bout.Fighting = true;
+  game.log.MoneyAtBell = game.career.Money;
   // The last place is never worth a fixer's money.
   if (game.career.Player().Rank < 9) {
     game.random.Reseed();
@@ -169,6 +170,7 @@ void KnockOut(Game& game) {
   } else {
     StopBoutAgainstB(game);
   }
+  game.log.Stoppage = Ending::KnockOut;
   FightResult(game);
 }
 
@@ -176,6 +178,7 @@ void TakeDive(Game& game) {
   game.fight.fraFight = "Took a dive";
   StopBoutAgainstA(game);
   game.screen.Message(game.career.Player().Name + " has just fallen down!", AppTitle);
+  game.log.Stoppage = Ending::Dive;
   FightResult(game);
 }
 
@@ -183,6 +186,7 @@ void RetireFromBout(Game& game) {
   game.fight.fraFight = "Retired";
   StopBoutAgainstA(game);
   game.screen.Message(game.career.Player().Name + " has retired.", AppTitle);
+  game.log.Stoppage = Ending::Retirement;
   FightResult(game);
 }
 
@@ -197,6 +201,7 @@ void FightResult(Game& game) {
   auto& bout = game.bout;
   auto& a = FighterA(game);
   auto& b = FighterB(game);
+  LogBout(game);
   bout.FightRound = 0;
   if (bout.ScoreA == bout.ScoreB) {
     game.screen.Message(a.Name + " has drawn with " + b.Name, "Latest Boxing Results");

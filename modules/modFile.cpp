@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "FightLog.h"
 #include "Identity.h"
 #include "RecordFile.h"
 #include "modEvents.h"
@@ -15,7 +16,6 @@ namespace ringvale {
 
 namespace {
 
-constexpr int WeeksPerYear = 52;
 constexpr int RetirementYear = 10;
 // The forced retirement stops the calendar in year 10, so no career stands later than this.
 constexpr int LastTotalWeeks = RetirementYear * WeeksPerYear + WeeksPerYear;
@@ -201,10 +201,20 @@ std::string Quoted(const std::filesystem::path& path) {
   return "\"" + Utf8Of(path) + "\"";
 }
 
+// The career file with its fight log beside it, written together. An empty log is no file.
+std::vector<FileWrite> CareerFiles(const std::filesystem::path& path, const std::string& career,
+                                   const FightLog& log, Int16 careerWeeks) {
+  std::optional<std::string> logText;
+  if (!log.Empty()) logText = FightLogText(log, careerWeeks);
+  return {{path, career}, {FightLogPath(path), logText}};
+}
+
 std::string CareerText(const Career& career) {
-  const Int16 totalWeeks = career.Year * WeeksPerYear + career.Week;
   RecordWriter file;
-  file.String(CareerHeader).Number(totalWeeks).Money(career.Money).Number(career.TitleDefences);
+  file.String(CareerHeader)
+      .Number(TotalWeeks(career))
+      .Money(career.Money)
+      .Number(career.TitleDefences);
   file.EndLine();
   for (const RosterEntry& boxer : career.Roster) WriteBoxerLine(file, boxer);
   return file.Text();
@@ -259,7 +269,8 @@ void NewBoxer(Game& game) {
   WriteNewRoster(game, file);
   // One write of the whole file: a failure leaves no half-made career behind.
   try {
-    WriteFileSafely(path, file.Text());
+    // A log left by an earlier career of this name goes with the file it described.
+    WriteFilesSafely(CareerFiles(path, file.Text(), FightLog{}, 1));
   } catch (const std::runtime_error& error) {
     game.screen.Message(std::string(error.what()) + "\nThe boxer was not created.", CannotCreate);
     return;
@@ -312,9 +323,14 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
     return false;
   }
   loaded.CareerPath = Utf8Of(path);
+  std::string logProblem;
+  FightLog log = ReadFightLog(FightLogPath(path), loaded.Week, logProblem);
   game.career = std::move(loaded);
   ClearChallenge(game);
+  game.log = std::move(log);
   RefreshStatus(game);
+  // A log that cannot be read never stops the career.
+  if (!logProblem.empty()) game.screen.Message(logProblem, AppTitle);
   return true;
 }
 
@@ -334,7 +350,8 @@ void SaveCareer(Game& game) {
   }
   const std::string text = CareerText(game.career);
   try {
-    WriteFileSafely(PathOf(game.career.CareerPath), text);
+    WriteFilesSafely(
+        CareerFiles(PathOf(game.career.CareerPath), text, game.log, TotalWeeks(game.career)));
   } catch (const std::runtime_error& error) {
     game.screen.Message(std::string(error.what()) + "\nThe career was not saved.", CannotSave);
     return;

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "FightLog.h"
 #include "Identity.h"
 #include "modBoxer.h"
 #include "modFights.h"
@@ -216,6 +217,7 @@ void AdvanceWeek(Game& game) {
   ListUpcomingFights(game);
   TrainPlayer(game);
   RefreshStatus(game);
+  LogWeek(game);
 }
 
 void IssueChallenge(Game& game) {

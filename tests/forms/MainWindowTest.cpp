@@ -249,6 +249,9 @@ TEST_F(MainWindowTest, MenusCarryNamesMnemonicsAndShortcuts) {
                                              {"&File", "sep", "-", ""},
                                              {"&File", "mnuExit", "E&xit", "Ctrl+Q"},
                                              {"&Options", "mnuHigh", "&High Scores", ""},
+                                             {"&Options", "mnuRecords", "&Records", "Ctrl+R"},
+                                             {"&Options", "mnuFightLog", "&Fight Log", "Ctrl+L"},
+                                             {"&Options", "mnuChart", "&Career Chart", "Ctrl+G"},
                                              {"&Options", "mnubar", "-", ""},
                                              {"&Options", "mnuAbout", "&About...", ""}}));
 }

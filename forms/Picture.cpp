@@ -1,10 +1,15 @@
 #include "Picture.h"
 
+#include "Accessibility.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
 Picture::Picture(const QString& resource, QWidget* parent)
-    : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {}
+    : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {
+  // Every picture of the game decorates; the windows say in words what matters.
+  MarkDecorative(this);
+}
 
 bool Picture::IsLoaded() const {
   return renderer_->isValid();

@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
+#include "Accessibility.h"
 #include "Game.h"
 #include "Twips.h"
 #include "modEvents.h"
@@ -57,6 +58,15 @@ void SetName(QLabel* label, const std::string& name) {
   }
   label->setFont(font);
   label->setText(text);
+}
+
+// The bar, and what a screen reader says of it: "Sam: 23 of 40".
+void ShowStamina(QProgressBar* bar, const std::string& boxer, int stamina) {
+  bar->setValue(std::clamp(stamina, 0, BarMaximum));
+  bar->setAccessibleName(QStringLiteral("%1: %2 of %3")
+                             .arg(QString::fromStdString(boxer))
+                             .arg(bar->value())
+                             .arg(BarMaximum));
 }
 
 }  // namespace
@@ -125,6 +135,15 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   cmdNextRound->setDefault(true);
   cmdNextRound->setFocus();
 
+  // From the keyboard as on the screen: the commentary, then Attack, Retire and Defend side by
+  // side, then Dive and Next Round below them.
+  txtComments->setAccessibleName(QStringLiteral("Commentary"));
+  setTabOrder(txtComments, optAttack);
+  setTabOrder(optAttack, cmdRetire);
+  setTabOrder(cmdRetire, optDefend);
+  setTabOrder(optDefend, cmdDive);
+  setTabOrder(cmdDive, cmdNextRound);
+
   connect(cmdNextRound, &QPushButton::clicked, this, [this] {
     ringvale::DoRound(game_);
     AfterClick();
@@ -145,12 +164,14 @@ void frmFight::Redraw() {
   const auto& fight = game_.fight;
   SetName(lblPlayer, fight.lblPlayer);
   SetName(lblRival, fight.lblRival);
+  lblPlayer->setAccessibleName(Spoken(QStringLiteral("Your boxer"), lblPlayer->text()));
+  lblRival->setAccessibleName(Spoken(QStringLiteral("Opponent"), lblRival->text()));
   fraFight->setTitle(QString::fromStdString(fight.fraFight));
   const QString comments = QString::fromStdString(fight.txtComments);
   if (txtComments->toPlainText() != comments) txtComments->setPlainText(comments);
   cmdNextRound->setText(QString::fromStdString(fight.cmdNextRound));
-  proStamina->setValue(std::clamp(fight.proStamina, 0, BarMaximum));
-  proRivStamina->setValue(std::clamp(fight.proRivStamina, 0, BarMaximum));
+  ShowStamina(proStamina, fight.lblPlayer, fight.proStamina);
+  ShowStamina(proRivStamina, fight.lblRival, fight.proRivStamina);
   cmdDive->setVisible(fight.cmdDiveVisible);
 }
 

@@ -14,8 +14,10 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ringvale::test {
@@ -117,60 +119,43 @@ inline void Render(QWidget& window, const QString& file,
 }
 
 // What a screen reader or a keyboard player would trip over in `window`: a control that takes
-// the focus, shows a value or holds a picture but has no accessible name (pictures may instead
-// be hidden from readers), and a Tab step to a control that lies earlier on the screen, higher
-// up, or on the same line further left. Tab pages are ordered each on its own.
+// the focus, shows a value or is a picture but has no accessible name (pictures may instead be
+// hidden from readers), and a Tab step back to a control higher up, or on the same line further
+// left. Each tab page is ordered on its own.
 inline std::vector<std::string> AccessProblems(QWidget& window) {
   std::vector<std::string> problems;
-  auto called = [](QWidget* widget) {
-    return (widget->objectName().isEmpty() ? QString(widget->metaObject()->className())
-                                           : widget->objectName())
-        .toStdString();
+  auto called = [](QWidget* w) {
+    return w->metaObject()->className() + (" " + w->objectName()).toStdString();
   };
   QList<QWidget*> widgets = window.findChildren<QWidget*>();
   widgets.prepend(&window);
   for (QWidget* widget : widgets) {
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
-    if (widget->window() != &window || widget->isHidden() || reader == nullptr) continue;
-    if (reader->role() == QAccessible::NoRole && reader->state().invisible) continue;
     const QAccessible::Role role = reader->role();
-    const bool ours =
-        !widget->objectName().isEmpty() && !widget->objectName().startsWith(QStringLiteral("qt_"));
+    const bool decorative = role == QAccessible::NoRole && reader->state().invisible;
+    if (widget->window() != &window || widget->isHidden() || decorative) continue;
+    const bool ours = !widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_");
     const bool shows = reader->valueInterface() != nullptr || role == QAccessible::StaticText ||
-                       role == QAccessible::Graphic || role == QAccessible::List ||
-                       role == QAccessible::ComboBox || widget->inherits("Picture");
+                       role == QAccessible::List || role == QAccessible::ComboBox ||
+                       widget->inherits("Picture");
     if (((widget->focusPolicy() & Qt::TabFocus) || (ours && shows)) &&
         reader->text(QAccessible::Name).trimmed().isEmpty()) {
       problems.push_back(called(widget) + " has no accessible name");
     }
   }
-
-  auto page = [&](QWidget* widget) -> QWidget* {
-    for (QWidget* inside = widget; inside != &window; inside = inside->parentWidget()) {
-      if (qobject_cast<QStackedWidget*>(inside->parentWidget())) return inside;
-    }
-    return &window;
-  };
-  auto onScreen = [&](QWidget* widget) {
-    return QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-  };
-  std::vector<QWidget*> chain;
+  std::map<QWidget*, QWidget*> lastOnPage;
   for (QWidget* next = window.nextInFocusChain(); next != &window;
        next = next->nextInFocusChain()) {
-    if (next->window() == &window && (next->focusPolicy() & Qt::TabFocus) && !next->focusProxy())
-      chain.push_back(next);
-  }
-  for (std::size_t i = 1; i < chain.size(); ++i) {
-    // The step is from the control last reached that can be on the screen together with it.
-    std::size_t from = i;
-    while (from-- > 0 && page(chain[from]) != page(chain[i]) && page(chain[from]) != &window &&
-           page(chain[i]) != &window) {
-    }
-    if (from >= i) continue;
-    const QRect a = onScreen(chain[from]), b = onScreen(chain[i]);
-    const QPoint centre = b.center();
-    if (centre.y() < a.top() || (centre.y() <= a.bottom() && centre.x() < a.left())) {
-      problems.push_back("Tab goes back from " + called(chain[from]) + " to " + called(chain[i]));
+    if (next->window() != &window || !(next->focusPolicy() & Qt::TabFocus) || next->focusProxy())
+      continue;
+    QWidget* page = next;
+    while (page != &window && !qobject_cast<QStackedWidget*>(page->parentWidget()))
+      page = page->parentWidget();
+    if (QWidget* last = std::exchange(lastOnPage[page], next)) {
+      const QRect a(last->mapTo(&window, QPoint()), last->size());
+      const QPoint b = QRect(next->mapTo(&window, QPoint()), next->size()).center();
+      if (b.y() < a.top() || (b.y() <= a.bottom() && b.x() < a.left()))
+        problems.push_back("Tab goes back from " + called(last) + " to " + called(next));
     }
   }
   return problems;

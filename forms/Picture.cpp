@@ -1,9 +1,9 @@
 #include "Picture.h"
 
-#include "Accessibility.h"
-
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include "Accessibility.h"
 
 Picture::Picture(const QString& resource, QWidget* parent)
     : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {

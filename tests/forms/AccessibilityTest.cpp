@@ -81,35 +81,31 @@ void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::N
 
 // Answers every box and plays every round with Enter from inside the modal loops, keeping what
 // the boxes said. Each answer arms the next first, as a box may open inside the answer.
-class KeyboardPlayer {
- public:
-  KeyboardPlayer() { Arm(); }
-  std::vector<Shown> seen;
-
- private:
+struct KeyboardPlayer {
   void Arm() {
-    QTimer::singleShot(0, &context_, [this] {
+    QTimer::singleShot(0, &context, [this] {
       Arm();
       auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       // A key sent lets events run: none again to a window still taking the last one.
-      if (modal == nullptr || answering_.contains(modal)) return;
-      if (++answers_ > 100) {  // a window the keys cannot close fails the test, not hangs it
+      if (modal == nullptr || answering.contains(modal)) return;
+      if (++tries > 1000) {  // a window the keys cannot close fails the test, not hangs it
         ADD_FAILURE() << "stuck in " << modal->objectName().toStdString();
         return modal->done(QDialog::Rejected);
       }
       if (QGuiApplication::focusWindow() != modal->windowHandle()) return modal->activateWindow();
-      answering_.insert(modal);
+      answering.insert(modal);
       if (auto* box = qobject_cast<QMessageBox*>(modal))
         seen.push_back({box->text().toStdString(), box->windowTitle().toStdString()});
       if (qobject_cast<QInputDialog*>(modal))
         for (const char letter : std::string("Sam")) QTest::keyClick(modal->windowHandle(), letter);
       Press(*modal, Qt::Key_Return);
-      answering_.remove(modal);
+      answering.remove(modal);
     });
   }
-  QSet<QDialog*> answering_;  // windows still taking a key, the outer ones included
-  int answers_ = 0;
-  QObject context_;
+  std::vector<Shown> seen;
+  QSet<QDialog*> answering;  // windows still taking a key, the outer ones included
+  int tries = 0;
+  QObject context;
 };
 
 // New from the File menu, the boxer ranked above chosen on Arrange Bout, Challenge / Next Week
@@ -124,6 +120,7 @@ TEST(AccessibilityTest, AWholeBoutIsPlayedFromTheKeyboard) {
   frmMain main{game};
   main.show();
   KeyboardPlayer player;
+  player.Arm();
   auto* tabs = Child<QTabWidget>(main, "tabMain");
   Press(main, Qt::Key_F, Qt::AltModifier);
   Press(main, Qt::Key_N);

@@ -3,8 +3,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "Accessibility.h"
+
 Picture::Picture(const QString& resource, QWidget* parent)
-    : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {}
+    : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {
+  // Every picture of the game decorates; the windows say in words what matters.
+  MarkDecorative(this);
+}
 
 bool Picture::IsLoaded() const {
   return renderer_->isValid();

@@ -6,7 +6,7 @@
 class QSvgRenderer;
 
 // A picture control: draws an SVG resource stretched to the control. A missing or broken
-// picture leaves the control empty; the window works on without it.
+// picture leaves the control empty; the window works on without it. Screen readers pass over it.
 class Picture final : public QWidget {
   Q_OBJECT
 

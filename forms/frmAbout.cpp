@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "Accessibility.h"
 #include "Identity.h"
 #include "Picture.h"
 #include "Twips.h"
@@ -81,6 +82,7 @@ frmAbout::frmAbout(QWidget* parent)
   Line1->setGeometry(Px(120), Px(3240), Px(5680) - Px(120), 3);
   LineSegment(Line1, QColor(128, 128, 128), QRect(0, 0, Line1->width(), 1));
   LineSegment(Line1, Qt::white, QRect(0, 1, Line1->width(), 2));
+  MarkDecorative(Line1);
 
   auto* lblDisclaimer = new QLabel(
       QStringLiteral("Help wanted! I'd love a little animated boxer who sits on the taskbar "

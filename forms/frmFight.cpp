@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <algorithm>
-#include <utility>
 
+#include "Accessibility.h"
 #include "Game.h"
 #include "Twips.h"
 #include "modEvents.h"
@@ -59,6 +59,18 @@ void SetName(QLabel* label, const std::string& name) {
   }
   label->setFont(font);
   label->setText(text);
+}
+
+// The bar, and what a screen reader says of it: "Sam: 23 of 40".
+void ShowStamina(QProgressBar* bar, const std::string& boxer, int stamina) {
+  bar->setValue(std::clamp(stamina, 0, BarMaximum));
+  // The captions under both bars say only "Power": tooltip and screen reader say whose it is.
+  const QString says = QStringLiteral("%1: %2 of %3")
+                           .arg(QString::fromStdString(boxer))
+                           .arg(bar->value())
+                           .arg(BarMaximum);
+  bar->setToolTip(says);
+  bar->setAccessibleName(says);
 }
 
 }  // namespace
@@ -127,6 +139,15 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   cmdNextRound->setDefault(true);
   cmdNextRound->setFocus();
 
+  // From the keyboard as on the screen: the commentary, then Attack, Retire and Defend side by
+  // side, then Dive and Next Round below them.
+  txtComments->setAccessibleName(QStringLiteral("Commentary"));
+  setTabOrder(txtComments, optAttack);
+  setTabOrder(optAttack, cmdRetire);
+  setTabOrder(cmdRetire, optDefend);
+  setTabOrder(optDefend, cmdDive);
+  setTabOrder(cmdDive, cmdNextRound);
+
   connect(cmdNextRound, &QPushButton::clicked, this, [this] {
     ringvale::DoRound(game_);
     AfterClick();
@@ -147,22 +168,14 @@ void frmFight::Redraw() {
   const auto& fight = game_.fight;
   SetName(lblPlayer, fight.lblPlayer);
   SetName(lblRival, fight.lblRival);
+  lblPlayer->setAccessibleName(Spoken(QStringLiteral("Your boxer"), lblPlayer->text()));
+  lblRival->setAccessibleName(Spoken(QStringLiteral("Opponent"), lblRival->text()));
   fraFight->setTitle(QString::fromStdString(fight.fraFight));
   const QString comments = QString::fromStdString(fight.txtComments);
   if (txtComments->toPlainText() != comments) txtComments->setPlainText(comments);
   cmdNextRound->setText(QString::fromStdString(fight.cmdNextRound));
-  proStamina->setValue(std::clamp(fight.proStamina, 0, BarMaximum));
-  proRivStamina->setValue(std::clamp(fight.proRivStamina, 0, BarMaximum));
-  // The captions under both bars say only "Power": tooltip and screen reader say whose it is.
-  for (const auto& [bar, name] :
-       {std::pair{proStamina, fight.lblPlayer}, std::pair{proRivStamina, fight.lblRival}}) {
-    const QString says = QStringLiteral("%1: %2 of %3")
-                             .arg(QString::fromStdString(name))
-                             .arg(bar->value())
-                             .arg(BarMaximum);
-    bar->setToolTip(says);
-    bar->setAccessibleName(says);
-  }
+  ShowStamina(proStamina, fight.lblPlayer, fight.proStamina);
+  ShowStamina(proRivStamina, fight.lblRival, fight.proRivStamina);
   cmdDive->setVisible(fight.cmdDiveVisible);
 }
 

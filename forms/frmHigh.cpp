@@ -100,6 +100,7 @@ frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Wi
   lstHigh_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lstHigh_->setUniformItemSizes(true);
   PlaceTwips(lstHigh_, 240, 1560, 6135, 2460);
+  lstHigh_->setAccessibleName(QStringLiteral("Hall of fame"));
   // Name, then " TD: n" from 58% of the width and " $money" from 73%.
   const int inner = lstHigh_->width();
   lstHigh_->setItemDelegate(new ColumnDelegate({inner * 58 / 100, inner * 73 / 100}, lstHigh_));
@@ -126,6 +127,7 @@ void frmHigh::Redraw() {
     // Marked as rich text holding escaped text, so a name that looks like markup shows as typed.
     readable.replace(QLatin1Char('\t'), QLatin1Char(' '));
     lstHigh_->item(i)->setToolTip(QStringLiteral("<qt>") + readable.toHtmlEscaped() + "</qt>");
+    lstHigh_->item(i)->setData(Qt::AccessibleTextRole, readable);
   }
 }
 

@@ -14,11 +14,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
 
+#include "Accessibility.h"
 #include "Game.h"
 #include "Identity.h"
 #include "Picture.h"
@@ -111,6 +114,7 @@ frmMain::frmMain(ringvale::Game& game, QWidget* parent) : QMainWindow(parent), g
     RedrawPictures();
   });
 
+  SetUpKeyboardAndReaders();
   game_.main.PunchFrame = 1;
   if (auto* screen = dynamic_cast<QtScreen*>(&game_.screen)) screen->SetMainWindow(this);
   Redraw();
@@ -313,6 +317,7 @@ void frmMain::BuildRankings(QWidget* page) {
   Shape1->setFrameShape(QFrame::Box);
   Shape1->setFrameShadow(QFrame::Plain);
   PlaceOnTab(Shape1, 240, 1080, 4455, 615);
+  MarkDecorative(Shape1);
 
   lblChamp = MakeLabel(page, "lblChamp");
   lblChamp->setFont(SansFont(13.5, true));
@@ -325,21 +330,67 @@ void frmMain::BuildRankings(QWidget* page) {
   PlaceOnTab(lstRanks, 960, 1800, 3015, 3060);
 }
 
+// Names for screen readers and the keyboard's way through the window; the value labels and bars
+// are named again at every redraw, with what they show.
+void frmMain::SetUpKeyboardAndReaders() {
+  tabMain->setAccessibleName(QStringLiteral("Career pages"));
+  tabMain->tabBar()->setAccessibleName(tabMain->accessibleName());
+  for (int tab = 0; tab < tabMain->count(); ++tab) {
+    tabMain->widget(tab)->setAccessibleName(tabMain->tabText(tab));
+  }
+  comUpcoming->setAccessibleName(QStringLiteral("Upcoming bouts"));
+  cmbBoxers->setAccessibleName(QStringLiteral("Opponent"));
+  lstRanks->setAccessibleName(QStringLiteral("Rankings"));
+  proPower->setAccessibleName(QStringLiteral("Power trained"));
+  proSpeed->setAccessibleName(QStringLiteral("Speed trained"));
+  for (auto* option : {optPower, optSpeed, optRest}) {
+    option->setAccessibleDescription(QStringLiteral("Focus training on"));
+  }
+
+  // Rest sits between Power and Speed on the screen, so it comes between them from the keyboard.
+  setTabOrder(optPower, optRest);
+  setTabOrder(optRest, optSpeed);
+  // Enter presses the button that has the focus, as Space does.
+  for (auto* button : {cmdNextWeek, Command1, cmdSign, cmdReject}) button->setAutoDefault(true);
+  // The pages turn with Ctrl+Tab and Ctrl+Shift+Tab wherever the focus is in the window.
+  auto turn = [this](std::initializer_list<QKeySequence> keys, int step) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(keys);
+    connect(shortcut, &QShortcut::activated, this, [this, step] {
+      tabMain->setCurrentIndex((tabMain->currentIndex() + step + tabMain->count()) %
+                               tabMain->count());
+    });
+  };
+  turn({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, 1);
+  turn({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+       -1);
+}
+
 void frmMain::Redraw() {
   const ringvale::MainWindow& shown = game_.main;
 
-  lblWeeks->setText(Text(shown.lblWeeks));
+  struct ValueLabel {
+    QLabel* label;
+    const char* what;  // what a screen reader calls it
+    const std::string& text;
+  };
+  for (const auto& [label, what, text] : {ValueLabel{lblWeeks, "Date", shown.lblWeeks},
+                                          {lblStrength, "Strength", shown.lblStrength},
+                                          {lblWeight, "Weight", shown.lblWeight},
+                                          {lblSpeed, "Speed", shown.lblSpeed},
+                                          {lblWins, "Wins", shown.lblWins},
+                                          {lblLosses, "Losses", shown.lblLosses},
+                                          {lblKO, "Knock-outs", shown.lblKO},
+                                          {lblDraws, "Draws", shown.lblDraws},
+                                          {lblMoney, "Money", shown.lblMoney},
+                                          {lblChamp, "Champion", shown.lblChamp},
+                                          {lblChallenge, "Challenge", shown.lblChallenge}}) {
+    label->setText(Text(text));
+    label->setAccessibleName(Spoken(QString::fromUtf8(what), label->text()));
+  }
   frmBoxer->setTitle(Caption(shown.frmBoxer));
-  lblStrength->setText(Text(shown.lblStrength));
-  lblWeight->setText(Text(shown.lblWeight));
-  lblSpeed->setText(Text(shown.lblSpeed));
-  lblWins->setText(Text(shown.lblWins));
-  lblLosses->setText(Text(shown.lblLosses));
-  lblKO->setText(Text(shown.lblKO));
-  lblDraws->setText(Text(shown.lblDraws));
-  lblMoney->setText(Text(shown.lblMoney));
-  lblChamp->setText(Text(shown.lblChamp));
-  lblChallenge->setText(Text(shown.lblChallenge));
+  frmBoxer->setAccessibleName(Spoken(QStringLiteral("Boxer Stats"), Text(shown.frmBoxer)));
 
   {
     const QSignalBlocker blocker(comUpcoming);
@@ -357,6 +408,11 @@ void frmMain::Redraw() {
 
   for (int rank = 0; rank < ringvale::RosterSize; ++rank) {
     lstRanks->item(rank)->setText(Text(shown.lstRanks[rank]));
+    // The champion's line is empty: he has his own label above the list.
+    lstRanks->item(rank)->setData(
+        Qt::AccessibleTextRole,
+        rank == 0 ? Spoken(QStringLiteral("Champion"), lblChamp->text())
+                  : Spoken(QStringLiteral("Rank %1").arg(rank), lstRanks->item(rank)->text()));
     cmbBoxers->setItemText(rank, Text(shown.cmbBoxers[rank]));
   }
   {
@@ -372,6 +428,9 @@ void frmMain::Redraw() {
   // A power the bar cannot hold shows as a full bar; the boxer keeps his numbers.
   proPower->setValue(std::clamp(shown.proPower, 0, PowerBarMaximum));
   proSpeed->setValue(std::clamp(shown.proSpeed, 0, SpeedBarMaximum));
+  for (auto* bar : {proPower, proSpeed}) {
+    bar->setAccessibleDescription(QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum()));
+  }
 
   {
     const QSignalBlocker blocker(tabMain);

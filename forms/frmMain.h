@@ -63,6 +63,7 @@ class frmMain final : public QMainWindow {
   void BuildRankings(QWidget* page);
   void PlaceOnTab(QWidget* control, int left, int top, int width, int height);
   void PlaceTabControls();
+  void SetUpKeyboardAndReaders();
   void RedrawPictures();
   QString AskForCareerFile(const QString& start);
 

@@ -28,6 +28,9 @@ frmSplash::frmSplash(ringvale::Game& game, QWidget* parent)
   setWindowTitle(QString());
   setFixedSize(Px(7380), Px(4245));
   setFocusPolicy(Qt::StrongFocus);
+  // The window has no title; a screen reader still says what it is and how to go on.
+  setAccessibleName(QString::fromUtf8(ringvale::AppTitle));
+  setAccessibleDescription(QStringLiteral("Press any key to start"));
   setAutoFillBackground(true);
 
   Frame1 = new QFrame(this);

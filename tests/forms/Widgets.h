@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -10,10 +11,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ringvale::test {
@@ -115,6 +119,49 @@ inline void Render(QWidget& window, const QString& file,
     QDir().mkpath(folder);
     EXPECT_TRUE(image.save(QDir(folder).filePath(file)));
   }
+}
+
+// What a screen reader or a keyboard player would trip over in `window`: a control that takes
+// the focus, shows a value or is a picture but has no accessible name (pictures may instead be
+// hidden from readers), and a Tab step back to a control higher up, or on the same line further
+// left. Each tab page is ordered on its own.
+inline std::vector<std::string> AccessProblems(QWidget& window) {
+  std::vector<std::string> problems;
+  auto called = [](QWidget* w) {
+    return w->metaObject()->className() + (" " + w->objectName()).toStdString();
+  };
+  QList<QWidget*> widgets = window.findChildren<QWidget*>();
+  widgets.prepend(&window);
+  for (QWidget* widget : widgets) {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+    const QAccessible::Role role = reader->role();
+    const bool decorative = role == QAccessible::NoRole && reader->state().invisible;
+    if (widget->window() != &window || widget->isHidden() || decorative) continue;
+    const bool ours = !widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_");
+    const bool shows = reader->valueInterface() != nullptr || role == QAccessible::StaticText ||
+                       role == QAccessible::List || role == QAccessible::ComboBox ||
+                       widget->inherits("Picture");
+    if (((widget->focusPolicy() & Qt::TabFocus) || (ours && shows)) &&
+        reader->text(QAccessible::Name).trimmed().isEmpty()) {
+      problems.push_back(called(widget) + " has no accessible name");
+    }
+  }
+  std::map<QWidget*, QWidget*> lastOnPage;
+  for (QWidget* next = window.nextInFocusChain(); next != &window;
+       next = next->nextInFocusChain()) {
+    if (next->window() != &window || !(next->focusPolicy() & Qt::TabFocus) || next->focusProxy())
+      continue;
+    QWidget* page = next;
+    while (page != &window && !qobject_cast<QStackedWidget*>(page->parentWidget()))
+      page = page->parentWidget();
+    if (QWidget* last = std::exchange(lastOnPage[page], next)) {
+      const QRect a(last->mapTo(&window, QPoint()), last->size());
+      const QPoint b = QRect(next->mapTo(&window, QPoint()), next->size()).center();
+      if (b.y() < a.top() || (b.y() <= a.bottom() && b.x() < a.left()))
+        problems.push_back("Tab goes back from " + called(last) + " to " + called(next));
+    }
+  }
+  return problems;
 }
 
 }  // namespace ringvale::test

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// What a screen reader says of a control that shows a value: what it is, then the value
+// ("Money: $20000"); only what it is while there is nothing to show.
+QString Spoken(const QString& what, const QString& value);
+
+// Takes `widget` and everything inside it out of what a screen reader reads: pictures and
+// lines that only decorate. Call before the widget is first shown.
+void MarkDecorative(QWidget* widget);

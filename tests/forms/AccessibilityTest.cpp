@@ -1,0 +1,155 @@
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSet>
+#include <QTabWidget>
+#include <QTest>
+
+#include "../modules/WeekSetup.h"
+#include "QtScreen.h"
+#include "TestGame.h"
+#include "Widgets.h"
+#include "frmAbout.h"
+#include "frmFight.h"
+#include "frmHigh.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+#include "modFights.h"
+#include "modFile.h"
+#include "modSetFights.h"
+
+namespace ringvale::test {
+namespace {
+
+void Walk(QWidget& window) {
+  window.show();
+  EXPECT_EQ(AccessProblems(window), std::vector<std::string>{})
+      << window.objectName().toStdString();
+}
+
+// Every window as a player meets it, the main window also before a career and with a challenge.
+TEST(AccessibilityTest, EveryWindowNamesItsControlsAndTabsDownTheScreen) {
+  TestGame t;
+  frmMain main{t.game};
+  Walk(main);
+  EXPECT_EQ(Child(main, "lblMoney")->accessibleName(), "Money");
+  t.screen.inputs.push_back("Sam");
+  t.random.Push({0.0});
+  NewBoxer(t.game);
+  t.game.booking.MatchA = 1;  // ranked 8, so it challenges Sam
+  IssueChallenge(t.game);
+  main.Redraw();
+  Walk(main);
+  EXPECT_EQ(Child(main, "lblMoney")->accessibleName(), "Money: $20000");
+  EXPECT_EQ(Child(main, "proPower")->accessibleDescription(), "97 of 130");
+
+  SetUpCareer(t.game);
+  t.game.bout.FighterB = 1;
+  t.random.Push({0.0, QuietComment});
+  LoadFight(t.game);
+  t.game.fight.cmdDiveVisible = true;  // as after a bribe offer
+  frmFight fight{t.game};
+  Walk(fight);
+  EXPECT_EQ(Child(fight, "proStamina")->accessibleName(), "Sam: 0 of 40");
+  frmHigh high{t.game};
+  Walk(high);
+  frmAbout about;
+  Walk(about);
+  frmSplash splash{t.game};
+  Walk(splash);
+
+  QtScreen screen;
+  auto walkThenClose = [](QWidget* modal) {
+    Walk(*modal);
+    QTest::keyClick(modal, Qt::Key_Escape);
+  };
+  OnNextModal(walkThenClose);
+  screen.Message("The fight has been arranged", "Fight is set!|");
+  OnNextModal(walkThenClose);
+  screen.InputBox("Whats your name?", "Create a new boxer");
+}
+
+// A key as the window system delivers it: to the window with the focus, which hands it to its
+// open menu or its focused control and tries its shortcuts first. A window manager gives the
+// keyboard back to the window under a closed box; the offscreen platform leaves that to us.
+void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  if (QGuiApplication::focusWindow() != window.windowHandle()) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+// Answers every box and plays every round with Enter from inside the modal loops, keeping what
+// the boxes said. Each answer arms the next first, as a box may open inside the answer.
+struct KeyboardPlayer {
+  void Arm() {
+    QTimer::singleShot(0, &context, [this] {
+      Arm();
+      auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      // A key sent lets events run: none again to a window still taking the last one.
+      if (modal == nullptr || answering.contains(modal)) return;
+      if (++tries > 1000) {  // a window the keys cannot close fails the test, not hangs it
+        ADD_FAILURE() << "stuck in " << modal->objectName().toStdString();
+        return modal->done(QDialog::Rejected);
+      }
+      if (QGuiApplication::focusWindow() != modal->windowHandle()) return modal->activateWindow();
+      answering.insert(modal);
+      if (auto* box = qobject_cast<QMessageBox*>(modal))
+        seen.push_back({box->text().toStdString(), box->windowTitle().toStdString()});
+      if (qobject_cast<QInputDialog*>(modal))
+        for (const char letter : std::string("Sam")) QTest::keyClick(modal->windowHandle(), letter);
+      Press(*modal, Qt::Key_Return);
+      answering.remove(modal);
+    });
+  }
+  std::vector<Shown> seen;
+  QSet<QDialog*> answering;  // windows still taking a key, the outer ones included
+  int tries = 0;
+  QObject context;
+};
+
+// New from the File menu, the boxer ranked above chosen on Arrange Bout, Challenge / Next Week
+// until the bout, every round and every box with Enter, then Ctrl+S: the same career, and the
+// same boxes, as the game's own entry points give.
+TEST(AccessibilityTest, AWholeBoutIsPlayedFromTheKeyboard) {
+  TempFolder folder;
+  SeededRandom random(12);
+  QtScreen screen;
+  Game game{screen, random, folder.Path()};
+  screen.SetGame(game);
+  frmMain main{game};
+  main.show();
+  KeyboardPlayer player;
+  player.Arm();
+  auto* tabs = Child<QTabWidget>(main, "tabMain");
+  Press(main, Qt::Key_F, Qt::AltModifier);
+  Press(main, Qt::Key_N);
+  Press(main, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  Press(main, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(tabs->currentIndex(), 2);
+  Press(main, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Child(main, "cmbBoxers"));
+  Press(main, Qt::Key_End);
+  Press(main, Qt::Key_Up);
+  Press(main, Qt::Key_Tab);
+  for (int week = 0; week <= 5; ++week) Press(main, Qt::Key_Return);
+  Press(main, Qt::Key_S, Qt::ControlModifier);
+  QApplication::focusWidget()->clearFocus();  // the pages turn also with no control focused
+  Press(main, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(tabs->currentIndex(), 3);
+
+  TestGame t;
+  SeededRandom sameRandom(12);
+  Game same{t.screen, sameRandom, t.folder.Path()};
+  t.screen.game = &same;
+  t.screen.inputs.push_back("Sam");
+  NewBoxer(same);
+  for (int week = 0; week <= 5; ++week) ArrangeBout(same, 8);
+  SaveCareer(same);
+  EXPECT_EQ(t.screen.fightsShown, 1);
+  EXPECT_EQ(player.seen, t.screen.messages);
+  EXPECT_EQ(ReadBytes(folder.Path() / "Sam.box"), ReadBytes(t.folder.Path() / "Sam.box"));
+}
+
+}  // namespace
+}  // namespace ringvale::test

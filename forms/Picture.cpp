@@ -6,10 +6,6 @@
 Picture::Picture(const QString& resource, QWidget* parent)
     : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {}
 
-bool Picture::IsLoaded() const {
-  return renderer_->isValid();
-}
-
 void Picture::paintEvent(QPaintEvent* /*event*/) {
   if (!renderer_->isValid()) return;
   QPainter painter(this);

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include <algorithm>
 
 #include "Game.h"
 #include "Twips.h"
@@ -17,7 +16,6 @@
 
 namespace {
 
-constexpr int BarMaximum = 40;
 constexpr double NamePoints = 21.75;
 
 // Red on black, as the ring lights show it.
@@ -34,7 +32,7 @@ QProgressBar* MakeBar(QWidget* parent, const char* name) {
   auto* bar = new QProgressBar(parent);
   bar->setObjectName(name);
   bar->setOrientation(Qt::Vertical);
-  bar->setRange(0, BarMaximum);
+  bar->setRange(0, ringvale::FightBarTop);
   bar->setValue(0);
   bar->setTextVisible(false);
   return bar;
@@ -149,8 +147,8 @@ void frmFight::Redraw() {
   const QString comments = QString::fromStdString(fight.txtComments);
   if (txtComments->toPlainText() != comments) txtComments->setPlainText(comments);
   cmdNextRound->setText(QString::fromStdString(fight.cmdNextRound));
-  proStamina->setValue(std::clamp(fight.proStamina, 0, BarMaximum));
-  proRivStamina->setValue(std::clamp(fight.proRivStamina, 0, BarMaximum));
+  proStamina->setValue(fight.proStamina);
+  proRivStamina->setValue(fight.proRivStamina);
   cmdDive->setVisible(fight.cmdDiveVisible);
 }
 

@@ -225,12 +225,6 @@ TEST_F(MainWindowTest, EveryTabShowsALoadedCareerAndPowerShowsAtMost130) {
   Render(main, "frmMain-arrange-bout.png");
   ShowTab(3);
   Render(main, "frmMain-rankings.png");
-
-  for (const auto& [game, shown] : {std::pair{144, 130}, {-3, 0}}) {
-    t.game.main.proPower = game;
-    main.Redraw();
-    EXPECT_EQ(Bar("proPower"), shown) << game;
-  }
 }
 
 TEST_F(MainWindowTest, MenusCarryNamesMnemonicsAndShortcuts) {

@@ -38,7 +38,6 @@ QImage Draw(const QString& name, QSize size) {
 }
 
 TEST(Art, EveryPictureLoadsFromTheResourcesWithTheProportionsItIsShownAt) {
-  const QString renderDir = qEnvironmentVariable("RINGVALE_RENDER_DIR");
   for (const Picture& picture : Pictures()) {
     SCOPED_TRACE(picture.name.toStdString());
     QSvgRenderer renderer(":/" + picture.name);
@@ -53,13 +52,6 @@ TEST(Art, EveryPictureLoadsFromTheResourcesWithTheProportionsItIsShownAt) {
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) opaque += qAlpha(image.pixel(x, y)) > 0;
     EXPECT_GT(opaque, picture.width * picture.height / 10);
-
-    if (!renderDir.isEmpty()) {
-      QDir().mkpath(renderDir);
-      const QString base = renderDir + "/" + QFileInfo(picture.name).completeBaseName();
-      image.save(base + ".png");
-      Draw(picture.name, {picture.width * 3, picture.height * 3}).save(base + "@3x.png");
-    }
   }
   // ... and no picture in the resource folder is left out of the program.
   const QDir resources(QString(RINGVALE_FIXTURES) + "/../../resources");
@@ -68,27 +60,6 @@ TEST(Art, EveryPictureLoadsFromTheResourcesWithTheProportionsItIsShownAt) {
   EXPECT_EQ(files.size(), qsizetype(Pictures().size()));
   for (const QString& file : files)
     EXPECT_TRUE(QFileInfo::exists(":/" + file)) << file.toStdString();
-}
-
-TEST(Art, TrainingFramesMoveOnlyTheBag) {
-  struct Series {
-    QString prefix;
-    int frames, width, height, stillRows;  // stillRows: the platform or ceiling hook
-  };
-  for (const Series& series :
-       {Series{"speedbag", 7, 40, 63, 8}, Series{"heavybag", 5, 39, 120, 5}}) {
-    std::vector<QImage> frames;
-    for (int i = 1; i <= series.frames; ++i)
-      frames.push_back(
-          Draw(QString("%1%2.svg").arg(series.prefix).arg(i), {series.width, series.height}));
-    for (int i = 0; i < series.frames; ++i) {
-      const QImage& next = frames[(i + 1) % series.frames];
-      SCOPED_TRACE((series.prefix + QString(" frame %1 to the next").arg(i + 1)).toStdString());
-      const QRect still(0, 0, series.width, series.stillRows);
-      EXPECT_TRUE(frames[i].copy(still) == next.copy(still));
-      EXPECT_TRUE(frames[i] != next);
-    }
-  }
 }
 
 }  // namespace

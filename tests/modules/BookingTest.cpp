@@ -42,15 +42,6 @@ class BookingTest : public ::testing::Test {
   RosterEntry& player = game.career.Roster[0];
 };
 
-TEST_F(BookingTest, ListNamesEachBoutOncePlayersFirst) {
-  Book(game, 2, 7, 3);
-  Book(game, 0, 3, 5);
-  ListUpcomingFights(game);
-  EXPECT_EQ(game.main.comUpcoming,
-            (std::vector<std::string>{"Sam vs Bram Kestovic in 5 week(s)",
-                                      "Deacon Flint vs Tomas Brenn in 3 week(s)"}));
-}
-
 TEST_F(BookingTest, ArrangingBooksOnlyAFreeNeighbourAndTheWeekAlwaysAdvances) {
   const Shown arranged{"The fight has been arranged", "Fight is set!|"};
   const Shown skill{"Too much of a skill difference", "Not Possible"};
@@ -113,24 +104,13 @@ TEST_F(BookingTest, NeighbourDrawnAgainstThePlayerChallengesHim) {
   EXPECT_TRUE(game.main.comUpcoming.empty());
 }
 
-TEST_F(BookingTest, AcceptedChallengeIsFoughtInTheSixthAdvance) {
+TEST_F(BookingTest, AcceptedChallengeBooksTheBoutSixWeeksAhead) {
   ChallengeFrom(4);
   SignChallenge(game);
   EXPECT_EQ(game.main.lblChallenge, "You are fighting Otto Varga.");
   EXPECT_TRUE(Booked(game, 0, 4, 6));
   EXPECT_EQ(Controls(game.main), Arranging);
   EXPECT_EQ(game.main.comUpcoming, (std::vector<std::string>{"Sam vs Otto Varga in 6 week(s)"}));
-  for (int week = 1; week <= 5; ++week) QuietWeek(game, t.random);
-  EXPECT_EQ(t.screen.fightsShown, 0);
-  EXPECT_TRUE(Booked(game, 0, 4, 1));
-  PushDraw(t.random, 1, 9);
-  PushPlayerBout(t.random, game, 4);
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_EQ(t.screen.fightsShown, 1);
-  EXPECT_EQ(game.main.lblChallenge, "You are not fighting anyone");
-  EXPECT_EQ(player.Opponent, NoOpponent);
-  EXPECT_TRUE(t.random.values.empty());
 }
 
 TEST_F(BookingTest, RefusedChallengeLeavesBothFree) {
@@ -161,16 +141,24 @@ TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
   EXPECT_EQ(game.main.lblChallenge, "No one wants to fight you.");
 }
 
-TEST_F(BookingTest, ALaterChallengeOrArrangementSupersedesThePendingOne) {
-  for (const bool arrange : {false, true}) {
-    SetUp();
-    ChallengeFrom(4);
-    arrange ? Arrange(6) : ChallengeFrom(6);  // the rank-6 neighbour below
-    EXPECT_EQ(game.booking.ChallengePending, !arrange);
-    SignChallenge(game);
-    EXPECT_EQ(player.Opponent, 6);
-    EXPECT_EQ(game.career.Roster[4].Opponent, NoOpponent);
+TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNeitherButtonDoesAnything) {
+  for (const bool loaded : {false, true}) {
+    for (const bool arrange : {false, true}) {
+      SetUpCareer(game);
+      if (loaded)
+        game.career.Year = 10;
+      else
+        game.career = Career{};
+      const Career before = game.career;
+      arrange ? ArrangeBout(game, 1) : NextWeek(game);
+      EXPECT_EQ(game.career, before) << loaded << arrange;
+    }
   }
+  const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer}));
+  EXPECT_EQ(t.random.draws, 0);
+  EXPECT_EQ(t.screen.freezes, 2);
+  EXPECT_FALSE(t.screen.frozen);
 }
 
 }  // namespace

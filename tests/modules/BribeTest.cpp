@@ -99,19 +99,5 @@ TEST(Bribes, DiverKeepsTheLossAndIsPaidOnceOrFinedWhenCaught) {
   }
 }
 
-TEST(Bribes, OfferNotTakenPaysNothing) {
-  // Offered, then fought to a draw over ten rounds with plain commentary.
-  TestGame t;
-  SetUpBout(t.game, 6);
-  t.random.Push({0.5, QuietComment});
-  for (int round = 1; round <= 9; ++round) t.random.Push({0.5, QuietComment});
-  t.random.Push({0.5});
-  HoldBout(t.game, 0, 4);
-  EXPECT_TRUE(t.random.values.empty());
-  EXPECT_EQ(t.game.career.Player().Draws, 1);
-  EXPECT_EQ(t.game.career.Money, OpeningMoney);
-  EXPECT_EQ(Count(t.screen, "BUSTED!!!") + Count(t.screen, "Ill gotten gains"), 0);
-}
-
 }  // namespace
 }  // namespace ringvale::test

@@ -39,71 +39,6 @@ class FightTest : public ::testing::Test {
   std::array<RosterEntry, RosterSize>& roster = game.career.Roster;
 };
 
-TEST_F(FightTest, ScoreAndPunchesComeFromTheQualitiesRoundedHalfEven) {
-  struct Case {
-    int strength, weight, speed, score, punches;
-  };
-  const Case cases[] = {
-      {80, 90, 65, 24, 6},  // 23.5, 6.5
-      {90, 100, 4, 19, 0},  // 19.4, 0.4
-      {80, 90, 75, 24, 8},  // 24.5, 7.5
-      {80, 90, 85, 26, 8},  // 25.5, 8.5
-  };
-  Fighters(2, 5);
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const Case& a = cases[i];
-    const Case& b = cases[(i + 1) % std::size(cases)];
-    SCOPED_TRACE(i);
-    SetQualities(2, a.strength, a.weight, a.speed);
-    SetQualities(5, b.strength, b.weight, b.speed);
-    ScoreRound(game);
-    EXPECT_EQ(game.bout.ScoreA, a.score);
-    EXPECT_EQ(game.bout.PunchesA, a.punches);
-    EXPECT_EQ(game.bout.ScoreB, b.score);
-    EXPECT_EQ(game.bout.PunchesB, b.punches);
-  }
-}
-
-TEST_F(FightTest, PunchLandsOnlyAboveHalf) {
-  Fighters(2, 5);
-  game.bout.PunchesA = 3;
-  t.random.Push({0.5, 0.5001, 0.2});
-  PunchesByA(game);
-  EXPECT_EQ(roster[5].Strength, 89);
-  EXPECT_EQ(roster[5].Speed, 99);
-  EXPECT_EQ(game.bout.PunchesA, 0);
-  EXPECT_EQ(roster[2].Speed, 100);
-
-  game.bout.PunchesB = 2;
-  t.random.Push({0.9, 0.9});
-  PunchesByB(game);
-  EXPECT_EQ(roster[2].Strength, 88);
-  EXPECT_EQ(roster[2].Speed, 98);
-  EXPECT_EQ(t.random.reseeds, 0);
-}
-
-TEST_F(FightTest, SimulatedBoutIsNineExchangesBPunchingFirstDecidedAtTheStartOfTheNinth) {
-  // A throws 2 a round and misses; B throws 1 and lands, so A loses 2 points of total a round.
-  SetQualities(3, 100, 97, 25);   // 222 -> 206 at the start of round 9 (21) -> 204 after (20)
-  SetQualities(4, 100, 100, 10);  // 210 -> 21 throughout
-  game.main.lblChallenge = "You are fighting Gus Halloway";
-  t.random.Push({0.0});
-  for (int round = 0; round < 9; ++round) t.random.Push({0.9, 0.0, 0.0});
-  HoldBout(game, 3, 4);
-  EXPECT_TRUE(t.random.values.empty());
-  EXPECT_EQ(t.random.reseeds, 1);
-  EXPECT_EQ(roster[3].Strength, 91);
-  EXPECT_EQ(roster[3].Speed, 16);
-  EXPECT_EQ(roster[4].Strength, 100);
-  EXPECT_EQ(t.screen.messages,
-            (std::vector<Shown>{{"Bram Kestovic has drawn with Otto Varga", Results}}));
-  EXPECT_EQ(roster[3].Draws, 1);
-  EXPECT_EQ(roster[4].Draws, 1);
-  EXPECT_EQ(t.screen.fightsShown, 0);
-  // A rival bout leaves the player's challenge label alone.
-  EXPECT_EQ(game.main.lblChallenge, "You are fighting Gus Halloway");
-}
-
 TEST_F(FightTest, ResultsMoveOnlyAnUpsetWinnerUp) {
   struct Case {
     int a, b, scoreA, scoreB;
@@ -141,37 +76,6 @@ TEST_F(FightTest, ResultsMoveOnlyAnUpsetWinnerUp) {
     EXPECT_EQ(game.main.lblChallenge, c.a == 0 || c.b == 0 ? "You are not fighting anyone"
                                                            : "You are fighting Gus Halloway");
   }
-}
-
-TEST_F(FightTest, LoadGetsReadyToRumbleAndRoundsShowTheFrameCaptionAndTheButton) {
-  game.fight.fraFight = "Retired";  // left by an earlier bout
-  game.fight.cmdNextRound = "Judges Decision";
-  LoadPlayersBout(1);
-  EXPECT_EQ(game.fight.lblPlayer, "Sam");
-  EXPECT_EQ(game.fight.lblRival, "Ivo Marchetti");
-  EXPECT_EQ(game.fight.fraFight, "Welcome to Fight Night!");
-  EXPECT_EQ(game.fight.cmdNextRound, "Next Round");
-  EXPECT_FALSE(game.fight.txtComments.empty());
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{{"Let's get ready to rumble!!!", "Ringvale"}}));
-  EXPECT_EQ(t.random.reseeds, 2);  // the bribe roll's and the introduction's
-  for (int round = 1; round <= 10; ++round) {
-    EXPECT_TRUE(game.bout.Fighting);
-    EXPECT_TRUE(t.screen.fightOpen);
-    t.random.Push({0.0});
-    PushMisses(t.random, 20);
-    if (round < 10) t.random.Push({QuietComment});
-    DoRound(game);
-    EXPECT_EQ(game.fight.fraFight, "Round " + std::to_string(round));
-    if (round == 10) break;
-    EXPECT_EQ(game.fight.cmdNextRound, round == 9 ? "Judges Decision" : "Next Round");
-    EXPECT_EQ(game.fight.proStamina, 29);
-    EXPECT_EQ(game.fight.proRivStamina, 29);
-  }
-  EXPECT_FALSE(t.screen.fightOpen);
-  EXPECT_EQ(t.screen.messages.back(), (Shown{"Sam has drawn with Ivo Marchetti", Results}));
-  EXPECT_TRUE(t.random.values.empty());
-  DoRound(game);  // a stray press after the bout starts nothing
-  EXPECT_EQ(game.bout.FightRound, 0);
 }
 
 TEST_F(FightTest, BarsShowScoresClampedToTheirRange) {

@@ -1,6 +1,6 @@
 // Whole careers played by an automatic player: after every week the roster keeps its rules, and
 // the first careers play out exactly as recorded in fixtures/soak-transcript.txt, every message,
-// ranking, booking and file byte of them.
+// commentary, ranking, booking and file byte of them.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 
 #include "AutoPlayer.h"
 #include "CareerFiles.h"
-#include "MemoryFolder.h"
 #include "modEvents.h"
 #include "modFile.h"
 
@@ -70,7 +69,7 @@ void ExpectSaveLoadsBack(Game& game, const RecordingScreen& screen) {
 
 void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream& transcript) {
   SCOPED_TRACE("career seed " + std::to_string(seed));
-  MemoryFolder folder;
+  TempFolder folder;
   SeededRandom random(seed);
   RecordingScreen screen;
   Game game(screen, random, folder.Path());
@@ -81,6 +80,9 @@ void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream&
   NewBoxer(game);
   ASSERT_TRUE(game.career.IsLoaded());
   AutoPlayer player(game, screen, seed);
+  player.afterEach = [&, shown = std::string()]() mutable {
+    if (game.fight.txtComments != shown) transcript << (shown = game.fight.txtComments) << "\n";
+  };
 
   int week = 0;
   bool champion = false;

@@ -74,17 +74,5 @@ TEST(TitlePurse, PointsWinPaysThePurseAndShowsTheTitleBeforeTheResult) {
   }
 }
 
-TEST(TitlePurse, LowerRanksArePaidSilently) {
-  const double purses[] = {500000, 200000, 80000, 50000, 35000, 22000, 22000, 15000, 10000, 5000};
-  for (int rank = 2; rank <= 9; ++rank) {
-    TestGame t;
-    SetUpBout(t.game, rank, rank - 1, 120, 80);
-    TitlePurse(t.game);
-    EXPECT_EQ(t.game.career.Money, OpeningMoney + purses[rank]) << rank;
-    EXPECT_TRUE(t.screen.messages.empty()) << rank;
-    EXPECT_EQ(t.random.draws + t.random.reseeds, 0);
-  }
-}
-
 }  // namespace
 }  // namespace ringvale::test

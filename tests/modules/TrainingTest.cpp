@@ -91,57 +91,5 @@ TEST_F(TrainingTest, RivalWeekByDrawnFocus) {
   EXPECT_EQ(t.random.reseeds, int(std::size(weeks)));
 }
 
-// The pictures showing, as "P3" or "S5"; several when more than one shows.
-std::vector<std::string> Showing(const MainWindow& main) {
-  std::vector<std::string> showing;
-  for (int k = 0; k < PowerFrames; ++k)
-    if (main.imgPVisible[k]) showing.push_back("P" + std::to_string(k + 1));
-  for (int k = 0; k < SpeedFrames; ++k)
-    if (main.imgSVisible[k]) showing.push_back("S" + std::to_string(k + 1));
-  return showing;
-}
-
-using Pictures = std::vector<std::string>;
-
-TEST_F(TrainingTest, PowerCycleShowsFivePicturesIn400MsAndAClickRestartsIt) {
-  EXPECT_EQ(Showing(game.main), Pictures{"P1"});
-  EXPECT_EQ(5 * PunchIntervalMs, 400);
-  for (const char* expected : {"P2", "P3", "P4", "P5", "P1", "P2", "P3"}) {
-    TickPunch(game);
-    EXPECT_EQ(Showing(game.main), Pictures{expected});
-  }
-  ClickPower(game);
-  EXPECT_EQ(Showing(game.main), Pictures{"P1"});
-  TickPunch(game);
-  EXPECT_EQ(Showing(game.main), Pictures{"P2"});
-}
-
-TEST_F(TrainingTest, SpeedCycleShowsSevenPicturesIn560MsAndRestStopsIt) {
-  MainWindow& main = game.main;
-  TickPunch(game);
-  TickPunch(game);  // power bag on P3
-  ClickSpeed(game);
-  EXPECT_EQ(main.focus, Focus::Speed);
-  EXPECT_EQ(main.PunchFrame, 1);
-  EXPECT_EQ(Showing(main), Pictures{"S1"});
-  EXPECT_EQ(7 * PunchIntervalMs, 560);
-  for (const char* expected : {"S2", "S3", "S4", "S5", "S6", "S7", "S1", "S2", "S3"}) {
-    TickPunch(game);
-    EXPECT_EQ(Showing(main), Pictures{expected});
-  }
-  ClickRest(game);
-  TickPunch(game);
-  EXPECT_EQ(main.PunchFrame, 0);
-  EXPECT_EQ(Showing(main), Pictures{"S3"});
-  TickPunch(game);
-  EXPECT_EQ(Showing(main), Pictures{"S3"});
-
-  ClickPower(game);
-  EXPECT_EQ(main.focus, Focus::Power);
-  EXPECT_EQ(Showing(main), Pictures{"P1"});
-  TickPunch(game);
-  EXPECT_EQ(Showing(main), Pictures{"P2"});
-}
-
 }  // namespace
 }  // namespace ringvale::test

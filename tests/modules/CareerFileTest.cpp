@@ -7,38 +7,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(CareerFile, NewBoxerWritesTheNewCareerFileAndShowsIt) {
-  TestGame t;
-  t.game.main.comUpcoming = {"kept until the next week"};
-  t.screen.inputs = {"Sam"};
-  t.random.Push({0.2});
-  NewBoxer(t.game);
-
-  EXPECT_EQ(t.screen.inputPrompts,
-            (std::vector<Shown>{{"Whats your name?", "Create a new boxer"}}));
-  EXPECT_TRUE(t.screen.messages.empty());
-  EXPECT_EQ(t.random.reseeds, 1);
-  EXPECT_EQ(Snapshot(t.game.folder),
-            (std::map<std::string, std::string>{{"Sam.box", Fixture("new-sam-lineup0.box")}}));
-  EXPECT_EQ(t.game.career.CareerPath, (t.game.folder / "Sam.box").string());
-
-  const MainWindow& main = t.game.main;
-  EXPECT_EQ((std::vector<std::string>{main.frmBoxer, main.lblStrength, main.lblWeight,
-                                      main.lblSpeed, main.lblWins, main.lblLosses, main.lblKO,
-                                      main.lblDraws, main.lblWeeks, main.lblMoney, main.lblChamp}),
-            (std::vector<std::string>{"Sam", "90", "108", "86", "0", "0", "0", "0",
-                                      "Year : 0, Week : 1", "$20000", "Walt Brannigan"}));
-  EXPECT_EQ(main.proPower, 97);
-  EXPECT_EQ(main.proSpeed, 86);
-  std::array<std::string, 10> byRank = {
-      "Walt Brannigan", "Hollis Pryde",  "Ezra Kolade",   "Dewey Marchbank", "Teo Vasquero",
-      "Lonnie Garbutt", "Bram Kestovic", "Rollo Vantree", "Calvin Drummore", "Sam"};
-  EXPECT_EQ(main.cmbBoxers, byRank);
-  byRank[0] = "";
-  EXPECT_EQ(main.lstRanks, byRank);
-  EXPECT_EQ(main.comUpcoming, std::vector<std::string>{"kept until the next week"});
-}
-
 TEST(CareerFile, TheLineUpDrawRoundsHalvesToEven) {
   for (const auto& [draw, lineUp] : std::vector<std::pair<double, std::string>>{
            {0.2, "0"}, {0.5, "1"}, {0.8, "2"}, {0.25, "0"}, {0.75, "2"}}) {

@@ -105,27 +105,5 @@ TEST(Knockdowns, DoubleKnockdownFromTwoAllKnocksOutThePlayer) {
   EXPECT_TRUE(t.game.fight.txtComments.starts_with("It seemed over in that round twice"));
 }
 
-TEST(Knockdowns, ThirdKnockdownEndsTheBoutAfterTheParagraphThatReportsIt) {
-  // The whole bout through the fight window: a drop in round 2, then the double knock-down of
-  // round 7 makes three for the opponent.
-  TestGame t;
-  SetUpBout(t.game);
-  for (auto& boxer : t.game.career.Roster) boxer.Speed = 0;  // no punches, so no punch draws
-  t.game.career.Roster[0].Rank = 9;                          // and no bribe draw
-  t.game.career.Roster[3].Rank = 8;
-  std::vector<Shown> boxAtKnockOut;
-  WatchKnockOuts(t, boxAtKnockOut);
-  t.random.Push({DrawFor(1)});                                           // introduction
-  for (int d : {1, 2, 1, 1, 2, 1, 5}) t.random.Push({0.5, DrawFor(d)});  // unused draw, text
-  HoldBout(t.game, 0, 3);
-  EXPECT_TRUE(t.random.values.empty());
-  EXPECT_EQ(boxAtKnockOut,
-            (std::vector<Shown>{{NameB + " has been knocked out!!!", t.game.fight.txtComments}}));
-  EXPECT_TRUE(t.game.fight.txtComments.starts_with(NameA + " has completely and utterly won"));
-  EXPECT_EQ(t.game.fight.fraFight, "Round 7");
-  EXPECT_EQ(t.screen.fightsClosed, 1);
-  EXPECT_EQ(t.game.career.Roster[0].KOs, 1);
-}
-
 }  // namespace
 }  // namespace ringvale::test

@@ -90,52 +90,5 @@ TEST_F(FightTest, BarsShowScoresClampedToTheirRange) {
   EXPECT_EQ(game.fight.proRivStamina, 0);
 }
 
-TEST_F(FightTest, PlayerOnTheRightOfTheRosterStillFightsAsA) {
-  Book(game, 0, 3, 0);
-  game.bout.FighterA = 5;
-  t.random.Push({0.0, QuietComment});
-  t.screen.playFight = [](Game& g) { RetireFromBout(g); };
-  HoldBout(game, 3, 0);
-  EXPECT_EQ(game.fight.lblPlayer, "Sam");
-  EXPECT_EQ(game.fight.lblRival, "Bram Kestovic");
-  EXPECT_EQ(roster[0].Losses, 1);
-  EXPECT_EQ(roster[3].Wins, 1);
-}
-
-TEST_F(FightTest, RetiringOrDivingBeforeTheFirstRoundLosesWithoutAKnockOut) {
-  struct Case {
-    int playerRank, rival;
-    std::vector<double> draws;  // bribe roll, introduction, then whether the diver is caught
-    void (*press)(Game&);
-    std::string caption, announcement;
-  };
-  const Case cases[] = {
-      {0, 1, {0.0, QuietComment}, RetireFromBout, "Retired", "Sam has retired."},
-      {8, 7, {0.5, QuietComment, 0.0}, Dive, "Took a dive", "Sam has just fallen down!"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.caption);
-    SetUpCareer(game);
-    t.screen.messages.clear();
-    SwapRanks(game, 0, c.playerRank);
-    for (const double draw : c.draws) t.random.Push({draw});
-    t.screen.playFight = c.press;
-    HoldBout(game, 0, c.rival);
-    EXPECT_TRUE(t.random.values.empty());
-    EXPECT_EQ(game.fight.fraFight, c.caption);
-    EXPECT_FALSE(game.bout.Fighting);
-    EXPECT_EQ(roster[0].Losses, 1);
-    EXPECT_EQ(roster[c.rival].Wins, 1);
-    EXPECT_EQ(roster[c.rival].KOs, 0);
-    const auto prompts = t.screen.Prompts();
-    const auto announced = std::find(prompts.begin(), prompts.end(), c.announcement);
-    const auto result =
-        std::find(prompts.begin(), prompts.end(), Names[c.rival] + " has beaten Sam");
-    EXPECT_LT(announced, result);
-    EXPECT_NE(result, prompts.end());
-  }
-  EXPECT_EQ(t.screen.fightsClosed, 2);
-}
-
 }  // namespace
 }  // namespace ringvale::test

@@ -79,20 +79,6 @@ TEST(HallOfFame, RetireeEntersBelowEveryRicherBoxerWithADefenceAndMoreThanTheTen
   }
 }
 
-TEST(HallOfFame, ListNumbersTheRowsAndLinesUpTheColumns) {
-  TestGame t;
-  WriteBytes(HallFile(t), Replaced(Replaced(Descending, "\"Ash\",4,900000", "\"Smith\",3,1250000"),
-                                   "\"Ivy\",1,100000", "\"Ivy\",1,1234.5"));
-  LoadHallOfFame(t.game);
-  EXPECT_EQ(t.game.high.lstHigh[0], "1 - Smith\t TD: 3\t $1250000");
-  EXPECT_EQ(t.game.high.lstHigh[8], "9 - Ivy\t TD: 1\t $1234.5");
-  EXPECT_EQ(t.game.high.lstHigh[9], "10 - Juniper\t TD: 1\t $0");
-  t.game.decimalPoint = ",";
-  LoadHallOfFame(t.game);
-  EXPECT_EQ(t.game.high.lstHigh[8], "9 - Ivy\t TD: 1\t $1234,5");
-  EXPECT_TRUE(t.screen.messages.empty());
-}
-
 TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAside) {
   struct Case {
     std::string bytes, line;

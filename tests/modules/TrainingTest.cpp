@@ -66,30 +66,5 @@ TEST_F(TrainingTest, PlayerWeekByFocusWithItsFloorsAndCeilings) {
   }
 }
 
-TEST_F(TrainingTest, RivalWeekByDrawnFocus) {
-  const Week<double> weeks[] = {
-      {{90, 100, 70}, PowerFocus, {92, 100, 69}},
-      {{90, 100, 70}, SpeedFocus, {90, 98, 72}},
-      {{90, 100, 70}, RestFocus, {89, 104, 69}},
-      // Speed week: a Weight of 80 is lifted to 82 first, one of 81 is not.
-      {{90, 80, 70}, SpeedFocus, {90, 80, 72}},
-      {{90, 81, 70}, SpeedFocus, {90, 79, 72}},
-      {{80, 120, 50}, RestFocus, {81, 122, 51}},
-      {{90, 119, 70}, RestFocus, {89, 123, 69}},
-      // No floors before a rival's focus: a worn rival training power keeps a low Weight.
-      {{70, 60, 40}, PowerFocus, {72, 60, 51}},
-      // 2 x 0.75 = 1.5 rounds to 2, rest; 2 x 0.7499 rounds to 1, speed.
-      {{90, 100, 70}, 0.75, {89, 104, 69}},
-      {{90, 100, 70}, 0.7499, {90, 98, 72}},
-  };
-  for (const auto& week : weeks) {
-    Set(game.career.Roster[3], week.start);
-    t.random.Push({week.focus});
-    TrainRival(game, 3);
-    EXPECT_EQ(Of(game.career.Roster[3]), week.after) << &week - weeks;
-  }
-  EXPECT_EQ(t.random.reseeds, int(std::size(weeks)));
-}
-
 }  // namespace
 }  // namespace ringvale::test

@@ -99,17 +99,5 @@ TEST_F(FightWindowTest, ClosingTheWindowOrEscapeIsARetirement) {
   EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(FightWindowTest, DiveButtonAppearsWithAnOfferAndLosesTheBout) {
-  SwapRanks(game, 0, 8);
-  Open(7, 0.5);
-  auto* dive = Child<QPushButton>(*window, "cmdDive");
-  EXPECT_TRUE(dive->isVisible());
-  t.random.Push({0.0});  // not caught
-  dive->click();
-  EXPECT_EQ(game.career.Roster[0].Losses, 1);
-  EXPECT_EQ(Frame(), "Took a dive");
-  EXPECT_FALSE(t.screen.fightOpen);
-}
-
 }  // namespace
 }  // namespace ringvale::test

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@ std::array<bool, 5> Controls(const MainWindow& main) {
           main.cmdSignVisible, main.cmdRejectVisible};
 }
 constexpr std::array<bool, 5> Arranging{true, true, false, false, false};
-constexpr std::array<bool, 5> Challenged{false, false, true, true, true};
 
 // The player holds rank 5; the boxer at index 5 holds the player's old rank 0.
 class BookingTest : public ::testing::Test {
@@ -26,10 +24,6 @@ class BookingTest : public ::testing::Test {
   void SetUp() override {
     SetUpCareer(game);
     SwapRanks(game, 0, 5);
-  }
-  void Arrange(int selectedRank) {
-    PushRivalTraining(t.random);
-    ArrangeBout(game, selectedRank);
   }
   // Rival 4 (rank 4, next above the player) is drawn against the player.
   void ChallengeFrom(int rival) {
@@ -39,17 +33,7 @@ class BookingTest : public ::testing::Test {
   }
   TestGame t;
   Game& game = t.game;
-  RosterEntry& player = game.career.Roster[0];
 };
-
-TEST_F(BookingTest, AcceptedChallengeBooksTheBoutSixWeeksAhead) {
-  ChallengeFrom(4);
-  SignChallenge(game);
-  EXPECT_EQ(game.main.lblChallenge, "You are fighting Otto Varga.");
-  EXPECT_TRUE(Booked(game, 0, 4, 6));
-  EXPECT_EQ(Controls(game.main), Arranging);
-  EXPECT_EQ(game.main.comUpcoming, (std::vector<std::string>{"Sam vs Otto Varga in 6 week(s)"}));
-}
 
 TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
   ChallengeFrom(4);

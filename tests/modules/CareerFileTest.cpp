@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "CareerFiles.h"
 
 namespace ringvale::test {
@@ -52,17 +54,6 @@ TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
   EXPECT_EQ(CheckBoxerName("Rocky, Jr. \u00e9"), "");
 }
 
-TEST(CareerFile, NewInAFolderThatCannotBeWrittenSaysSoAndChangesNothing) {
-  LoadedGame t;
-  t.game.folder /= "missing";
-  t.screen.inputs = {"Sam"};
-  t.random.Push({0.5});
-  NewBoxer(t.game);
-  t.ExpectShown({{"Cannot write \"" + (t.game.folder / "Sam.box").string() +
-                      "\": No such file or directory.\nThe boxer was not created.",
-                  "Cannot create boxer"}});
-}
-
 TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
   const std::string good = Fixture("rocky-year3.box");
   struct Case {
@@ -96,6 +87,8 @@ TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
             "Line 7: the bout with the boxer on line 8 is due in a different week on his line"},
            {teoToDewey, Replaced(Replaced(teoToDewey, "6,2", "6,0"), "5,2", "5,0"),
             "Line 7: a booked bout is due in 0 weeks, not 1 to 6"},
+           {teoToDewey, Replaced(Replaced(teoToDewey, "6,2", "6,7"), "5,2", "5,7"),
+            "Line 7: a booked bout is due in 7 weeks, not 1 to 6"},
            {"4,9,100,1000\r\n", "4,9,100,1000\r\n\"Extra\",1\r\n",
             "Line 11: more text follows the last boxer's line"}}) {
     SCOPED_TRACE(c.problem);
@@ -151,6 +144,40 @@ TEST(CareerFile, RefreshClampsSpeedAndFoldsWeeksIntoYears) {
   career.Year = 700;
   EXPECT_THROW(SaveCareer(t.game), OverflowError);
   EXPECT_EQ(ReadBytes(t.careerFile), Fixture("rocky-year3.box"));
+}
+
+// A failed save is reported, and the career in memory and every file stay as they were.
+TEST(CareerFile, AFailedSaveSaysWhyAndKeepsEveryFile) {
+  const std::vector<std::pair<std::string, std::function<void(LoadedGame&)>>> cases = {
+      {"the file is read-only",
+       [](LoadedGame& t) { fs::permissions(t.careerFile, fs::perms::owner_read); }},
+      {"a folder of that name is in the way",
+       [](LoadedGame& t) {
+         fs::remove(t.careerFile);
+         fs::create_directory(t.careerFile);
+         WriteBytes(t.careerFile / "notes.txt", "the player's own notes");
+       }},
+      // The save goes through "<file>.tmp" beside the career file.
+      {"Is a directory",
+       [](LoadedGame& t) { fs::create_directories(t.game.folder / "Rocky.box.tmp" / "in"); }},
+      {"No such file or directory", [](LoadedGame& t) {  // the career's folder has vanished
+         t.careerFile = t.game.folder / "Careers" / "Rocky.box";
+         fs::create_directory(t.careerFile.parent_path());
+         fs::rename(t.game.folder / "Rocky.box", t.careerFile);
+         LoadBoxer(t.game, t.careerFile);
+         fs::remove_all(t.careerFile.parent_path());
+       }}};
+  for (const auto& [reason, breakTheSave] : cases) {
+    SCOPED_TRACE(reason);
+    LoadedGame t;
+    breakTheSave(t);
+    t.game.career.Money = 5;
+    t.Keep();
+    SaveCareer(t.game);
+    t.ExpectShown({{"Cannot write \"" + t.careerFile.string() + "\": " + reason +
+                        ".\nThe career was not saved.",
+                    "Cannot save boxer"}});
+  }
 }
 
 }  // namespace

@@ -69,19 +69,6 @@ TEST(Commentary, EachParagraphReplacesTheLastNamesBothBoxersAndAddsItsKnockdowns
                                                    NameA + " and " + NameB));
 }
 
-TEST(Commentary, RoundTenAndAnEndedBoutGetNoCommentary) {
-  for (int round : {0, 10}) {
-    TestGame t;
-    SetUpBout(t.game);
-    t.game.fight.txtComments = "round nine's words";
-    t.game.bout.KnockdownsA = t.game.bout.KnockdownsB = 2;
-    t.game.bout.FightRound = round;
-    CommentAfterRound(t.game);  // the scripted generator is empty: a draw would throw
-    EXPECT_EQ(t.game.fight.txtComments, "round nine's words");
-    EXPECT_TRUE(t.screen.messages.empty());
-  }
-}
-
 // What the text box held whenever a knock-out is announced.
 void WatchKnockOuts(TestGame& t, std::vector<Shown>& boxAtKnockOut) {
   t.screen.onMessage = [&](const Shown& shown) {

@@ -4,12 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "CareerFiles.h"
 #include "DefaultHallOfFame.h"
-#include "TestGame.h"
-#include "WeekSetup.h"
-#include "modEvents.h"
-#include "modFile.h"
-#include "modSetFights.h"
 
 namespace ringvale::test {
 namespace {
@@ -25,10 +21,6 @@ const std::string Descending =
 
 std::filesystem::path HallFile(const TestGame& t) {
   return t.folder.Path() / HallFileName;
-}
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
 }
 
 void Retire(TestGame& t, int defences, double fortune) {

@@ -32,12 +32,6 @@ inline void SwapRanks(Game& game, int first, int second) {
   std::swap(game.career.Roster[first].Rank, game.career.Roster[second].Rank);
 }
 
-inline bool Booked(const Game& game, int first, int second, int weeks) {
-  const auto& roster = game.career.Roster;
-  return roster[first].Opponent == second && roster[second].Opponent == first &&
-         roster[first].WeeksToBout == weeks && roster[second].WeeksToBout == weeks;
-}
-
 // A value whose 9 x r rounds to `index`.
 inline double Pick(int index) {
   return index == 0 ? 0.0 : (index - 0.2) / 9;

@@ -85,13 +85,9 @@ inline std::vector<std::string> ClippedTexts(QWidget& window) {
 
 // A picture that came out as one flat colour drew nothing.
 inline bool IsBlank(const QImage& image) {
-  const QRgb first = image.pixel(0, 0);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) != first) return false;
-    }
-  }
-  return true;
+  QImage flat(image.size(), image.format());
+  flat.fill(image.pixel(0, 0));
+  return image == flat;
 }
 
 // Grabs the window and writes it when RINGVALE_RENDER_DIR names a folder. Either way the image

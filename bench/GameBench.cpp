@@ -12,8 +12,8 @@
 namespace ringvale::test {
 namespace {
 
-// NewBoxer, 520 weeks of an automatic player and the forced retirement, with the game's own
-// clock-seeded generator. The folder is in memory: this measures the game, not the disk.
+// NewBoxer, 520 weeks of an automatic player, the forced retirement and a save of the career
+// and its fight log, with the game's own clock-seeded generator. The folder is in memory: this measures the game, not the disk.
 void WholeCareer(benchmark::State& state) {
   TempFolder folder;
   ClockRandom random;
@@ -23,6 +23,7 @@ void WholeCareer(benchmark::State& state) {
   for (auto _ : state) {
     screen.messages.clear();
     screen.inputs.push_back("Bench");
+    screen.answers.push_back(true);  // replaces the career of the run before
     NewBoxer(game);
     AutoPlayer player(game, screen, seed++);
     for (int week = 0; week < 520; ++week) {
@@ -30,6 +31,9 @@ void WholeCareer(benchmark::State& state) {
       player.PlayWeek();
     }
     if (game.career.Year != 10) state.SkipWithError("the career did not end in retirement");
+    // The career with its fight log of every bout and week, as the player would keep it.
+    SaveCareer(game);
+    if (game.log.Weeks.size() != 520) state.SkipWithError("the fight log missed a week");
   }
 }
 BENCHMARK(WholeCareer)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
@@ -71,6 +75,7 @@ void AdvanceWeekWithRivalBoutDue(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     game.career = due;
+    game.log = {};
     screen.messages.clear();
     state.ResumeTiming();
     AdvanceWeek(game);

@@ -23,6 +23,7 @@ frmFight* QtScreen::FightWindow() const {
 
 void QtScreen::RedrawOpenWindows() {
   if (main_ && !frozen_) main_->Redraw();
+  if (main_ && frozen_) main_->RedrawSideWindows();
   if (fight_) fight_->Redraw();
 }
 
@@ -33,12 +34,34 @@ QWidget* QtScreen::DialogParent() const {
   return QApplication::activeWindow();
 }
 
+namespace {
+
+// Boxers' names reach the prompts as they were typed: never read as markup.
+void PrepareBox(QMessageBox& box) {
+  box.setObjectName("MessageBox");
+  box.setTextFormat(Qt::PlainText);
+}
+
+}  // namespace
+
 void QtScreen::Message(const std::string& prompt, const std::string& title) {
   RedrawOpenWindows();
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(prompt), QMessageBox::Ok, DialogParent());
-  box.setObjectName("MessageBox");
+  PrepareBox(box);
   box.exec();
+}
+
+bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {
+  RedrawOpenWindows();
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                  QString::fromStdString(prompt), QMessageBox::Yes | QMessageBox::No,
+                  DialogParent());
+  PrepareBox(box);
+  // Enter, Escape and the close box all keep things as they are.
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 std::string QtScreen::InputBox(const std::string& prompt, const std::string& title) {

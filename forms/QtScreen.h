@@ -11,8 +11,8 @@ struct Game;
 class frmMain;
 class frmFight;
 
-// The game's window system: message boxes, the input box, the freeze of the main window and the
-// modal fight window.
+// The game's window system: message boxes, the input box, Yes/No questions, the freeze of the main
+// window and the modal fight window.
 class QtScreen final : public ringvale::Screen {
  public:
   void SetGame(ringvale::Game& game) { game_ = &game; }
@@ -22,6 +22,7 @@ class QtScreen final : public ringvale::Screen {
 
   void Message(const std::string& prompt, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title) override;
+  bool Confirm(const std::string& prompt, const std::string& title) override;
   void FreezeWindow() override;
   void UnfreezeWindow() override;
   void ShowFight() override;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
+#include <utility>
 
 #include "Game.h"
 #include "Twips.h"
@@ -24,6 +25,7 @@ constexpr const char* RedOnBlack = "color: #ff2020; background-color: black;";
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // names show as typed
   label->setStyleSheet(RedOnBlack);
   return label;
 }
@@ -149,6 +151,16 @@ void frmFight::Redraw() {
   cmdNextRound->setText(QString::fromStdString(fight.cmdNextRound));
   proStamina->setValue(fight.proStamina);
   proRivStamina->setValue(fight.proRivStamina);
+  // The captions under both bars say only "Power": tooltip and screen reader say whose it is.
+  for (const auto& [bar, name] :
+       {std::pair{proStamina, fight.lblPlayer}, std::pair{proRivStamina, fight.lblRival}}) {
+    const QString says = QStringLiteral("%1: %2 of %3")
+                             .arg(QString::fromStdString(name))
+                             .arg(bar->value())
+                             .arg(ringvale::FightBarTop);
+    bar->setToolTip(says);
+    bar->setAccessibleName(says);
+  }
   cmdDive->setVisible(fight.cmdDiveVisible);
 }
 
@@ -157,11 +169,11 @@ void frmFight::AfterClick() {
   if (game_.bout.Fighting) cmdNextRound->setFocus();
 }
 
-// The title bar's close box and Escape both arrive here while the bout is on.
+// The title bar's close box and Escape both arrive here; while the bout is on they ask first.
 void frmFight::reject() {
   if (game_.bout.Fighting) {
-    ringvale::RetireFromBout(game_);
-    Redraw();
+    ringvale::AskToRetire(game_);
+    AfterClick();
   } else {
     QDialog::reject();
   }

@@ -15,7 +15,7 @@ struct Game;
 }
 
 // The player's bout, one round per press of Next Round. Every way out of it records a result:
-// closing the window by its frame or with Escape is a retirement.
+// closing the window by its frame or with Escape retires, once the player says so.
 class frmFight final : public QDialog {
   Q_OBJECT
 

@@ -99,7 +99,7 @@ frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Wi
   lstHigh_->setItemDelegate(new ColumnDelegate({inner * 58 / 100, inner * 73 / 100}, lstHigh_));
   for (int i = 0; i < static_cast<int>(game_.high.lstHigh.size()); ++i)
     lstHigh_->addItem(QString());
-  ShowList();
+  Redraw();
 
   auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
   cmdClose->setObjectName("cmdClose");
@@ -109,10 +109,10 @@ frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Wi
 
 void frmHigh::Reload() {
   ringvale::LoadHallOfFame(game_);
-  ShowList();
+  Redraw();
 }
 
-void frmHigh::ShowList() {
+void frmHigh::Redraw() {
   for (int i = 0; i < lstHigh_->count(); ++i) {
     const ringvale::HallRow& row = game_.high.rows.at(i);
     const QStringList columns{QString::fromStdString(row.Boxer),
@@ -121,7 +121,9 @@ void frmHigh::ShowList() {
     QListWidgetItem* item = lstHigh_->item(i);
     item->setText(QString::fromStdString(game_.high.lstHigh.at(i)));
     item->setData(ColumnsRole, columns);
-    item->setToolTip(columns.join(QLatin1Char(' ')).trimmed());
+    // Marked as rich text holding escaped text, so a name that looks like markup shows as typed.
+    item->setToolTip(QStringLiteral("<qt>") +
+                     columns.join(QLatin1Char(' ')).trimmed().toHtmlEscaped() + "</qt>");
   }
 }
 

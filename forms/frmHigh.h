@@ -16,15 +16,14 @@ class frmHigh final : public QWidget {
 
  public:
   explicit frmHigh(ringvale::Game& game, QWidget* parent = nullptr);
-  void Reload();
+  void Reload();  // reads the file, then Redraw()
+  void Redraw();  // from game.high
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;  // Escape closes, like Close
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void ShowList();
-
   ringvale::Game& game_;
   QListWidget* lstHigh_ = nullptr;
   QSvgRenderer* background_ = nullptr;

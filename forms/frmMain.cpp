@@ -24,7 +24,10 @@
 #include "QtScreen.h"
 #include "Twips.h"
 #include "frmAbout.h"
+#include "frmChart.h"
+#include "frmFightLog.h"
 #include "frmHigh.h"
+#include "frmRecords.h"
 #include "modBoxer.h"
 #include "modFile.h"
 #include "modSetFights.h"
@@ -35,9 +38,15 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// A frame's caption reads "&" as a keyboard mnemonic; a boxer's name shows it as typed.
+QString Caption(const std::string& text) {
+  return Text(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // names show as typed, never as markup
   return label;
 }
 
@@ -106,6 +115,7 @@ frmMain::frmMain(ringvale::Game& game, QWidget* parent) : QMainWindow(parent), g
 
 frmMain::~frmMain() {
   delete high_;
+  for (CareerWindow* window : {records_.data(), fightLog_.data(), chart_.data()}) delete window;
 }
 
 void frmMain::BuildMenus() {
@@ -133,6 +143,12 @@ void frmMain::BuildMenus() {
   mnuOptions->setObjectName("mnuOptions");
   add(mnuOptions, "mnuHigh", QStringLiteral("&High Scores"), QKeySequence(),
       [this] { mnuHigh_Click(); });
+  add(mnuOptions, "mnuRecords", QStringLiteral("&Records"), QKeySequence(Qt::CTRL | Qt::Key_R),
+      [this] { ShowSideWindow<frmRecords>(records_); });
+  add(mnuOptions, "mnuFightLog", QStringLiteral("&Fight Log"), QKeySequence(Qt::CTRL | Qt::Key_L),
+      [this] { ShowSideWindow<frmFightLog>(fightLog_); });
+  add(mnuOptions, "mnuChart", QStringLiteral("&Career Chart"), QKeySequence(Qt::CTRL | Qt::Key_G),
+      [this] { ShowSideWindow<frmChart>(chart_); });
   mnuOptions->addSeparator()->setObjectName("mnubar");
   add(mnuOptions, "mnuAbout", QStringLiteral("&About..."), QKeySequence(),
       [this] { mnuAbout_Click(); });
@@ -309,7 +325,7 @@ void frmMain::Redraw() {
   const ringvale::MainWindow& shown = game_.main;
 
   lblWeeks->setText(Text(shown.lblWeeks));
-  frmBoxer->setTitle(Text(shown.frmBoxer));
+  frmBoxer->setTitle(Caption(shown.frmBoxer));
   lblStrength->setText(Text(shown.lblStrength));
   lblWeight->setText(Text(shown.lblWeight));
   lblSpeed->setText(Text(shown.lblSpeed));
@@ -361,6 +377,27 @@ void frmMain::Redraw() {
   optSpeed->setChecked(shown.focus == ringvale::Focus::Speed);
   optRest->setChecked(shown.focus == ringvale::Focus::Rest);
   RedrawPictures();
+  // The hall of fame beside it changes with an induction.
+  if (high_) high_->Redraw();
+  RedrawSideWindows();
+}
+
+void frmMain::RedrawSideWindows() {
+  for (CareerWindow* window : {records_.data(), fightLog_.data(), chart_.data()}) {
+    if (window != nullptr && window->isVisible()) window->Redraw();
+  }
+}
+
+template <class Window>
+void frmMain::ShowSideWindow(QPointer<CareerWindow>& window) {
+  if (!window) {
+    window = new Window(game_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  window->Redraw();
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 void frmMain::RedrawPictures() {

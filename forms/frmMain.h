@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTimer;
+class CareerWindow;
 class frmHigh;
 
 // The main window: four tabs showing the career, and the menu of career commands. Each control
@@ -34,8 +35,10 @@ class frmMain final : public QMainWindow {
   explicit frmMain(ringvale::Game& game, QWidget* parent = nullptr);
   ~frmMain() override;
 
-  // Copies game.main into the controls.
+  // Copies game.main into the controls, then redraws the open career windows.
   void Redraw();
+  // The records, fight log and chart windows follow the career even while this one is frozen.
+  void RedrawSideWindows();
 
   // Asks for the career file to load, starting at `start` (a folder or the last chosen file);
   // "" when the player cancels. Tests replace it so no real dialog opens.
@@ -65,6 +68,8 @@ class frmMain final : public QMainWindow {
 
   void mnuLoad_Click();
   void mnuHigh_Click();
+  template <class Window>
+  void ShowSideWindow(QPointer<CareerWindow>& window);
   void mnuAbout_Click();
   void mnuExit_Click();
   void ChooseFocus(ringvale::Focus focus);
@@ -72,6 +77,7 @@ class frmMain final : public QMainWindow {
   ringvale::Game& game_;
   QString lastCareerFile_;  // the Load dialog opens on it next time
   QPointer<frmHigh> high_;
+  QPointer<CareerWindow> records_, fightLog_, chart_;
 
   QTabWidget* tabMain;
   // View Stats

@@ -34,12 +34,13 @@ inline void CheckSound(const Career& career) {
   }
 }
 
-// Answers every box with OK and Cancel. Reading a file never opens the fight window; once a
+// Answers every box with OK, Cancel or No. Reading a file never opens the fight window; once a
 // game is given, bouts are played by pressing Next Round until the window closes.
 class QuietScreen final : public Screen {
  public:
   void Message(const std::string&, const std::string&) override { ++messages; }
   std::string InputBox(const std::string&, const std::string&) override { return ""; }
+  bool Confirm(const std::string&, const std::string&) override { return false; }
   void FreezeWindow() override {}
   void UnfreezeWindow() override {}
   void ShowFight() override {

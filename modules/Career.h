@@ -30,4 +30,9 @@ struct Career {
   bool operator==(const Career&) const = default;
 };
 
+// The calendar as one number, as the career file keeps it.
+inline Int16 TotalWeeks(const Career& career) {
+  return career.Year * WeeksPerYear + career.Week;
+}
+
 }  // namespace ringvale

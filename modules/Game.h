@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Career.h"
+#include "FightLog.h"
 #include "Int16.h"
 #include "Random.h"
 #include "Screen.h"
@@ -13,7 +14,8 @@ namespace ringvale {
 
 struct Booking {
   Int16 MatchA, MatchB, DueOpponent;
-  // A rival's challenge waits for the player's answer; it lapses when the week advances.
+  // A rival's challenge waits for the player's answer; it lapses when the week advances, at the
+  // retirement and when another career comes into memory.
   bool ChallengePending = false;
 };
 
@@ -48,6 +50,7 @@ struct Game {
   Bout bout;
   Bribe bribe;
   Commentary commentary;
+  FightLog log;     // the career's history, kept beside the career file
   MainWindow main;  // design-time contents until the first refresh
   FightWindow fight;
   HighWindow high;

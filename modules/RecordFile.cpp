@@ -281,35 +281,82 @@ std::string ReadTextFile(const std::filesystem::path& path) {
   return bytes;
 }
 
-void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
+namespace {
+
+std::filesystem::path TemporaryOf(const std::filesystem::path& path) {
   std::filesystem::path temporary = path;
   temporary += ".tmp";
+  return temporary;
+}
+
+[[noreturn]] void FailWrite(const std::filesystem::path& path, const std::string& reason) {
   std::error_code ignored;
-  const auto fail = [&](const std::string& reason) {
-    std::filesystem::remove(temporary, ignored);
-    throw std::runtime_error("Cannot write \"" + path.string() + "\": " + reason + ".");
-  };
+  std::filesystem::remove(TemporaryOf(path), ignored);
+  throw std::runtime_error("Cannot write \"" + path.string() + "\": " + reason + ".");
+}
+
+// What stands in the way of replacing or removing the file at `path`.
+void CheckReplaceable(const std::filesystem::path& path) {
+  std::error_code ignored;
   const auto status = std::filesystem::status(path, ignored);
-  if (std::filesystem::is_directory(status)) fail("a folder of that name is in the way");
+  if (std::filesystem::is_directory(status)) FailWrite(path, "a folder of that name is in the way");
   // Renaming would replace a file the player has marked read-only; respect the mark instead.
   if (std::filesystem::exists(status) &&
       (status.permissions() & std::filesystem::perms::owner_write) ==
           std::filesystem::perms::none) {
-    fail("the file is read-only");
+    FailWrite(path, "the file is read-only");
   }
+}
+
+void WriteTemporary(const std::filesystem::path& path, const std::string& text) {
+  CheckReplaceable(path);
+  const std::filesystem::path temporary = TemporaryOf(path);
+  std::error_code ignored;
   // A temporary file left by an interrupted save is simply replaced.
   std::filesystem::remove(temporary, ignored);
-  {
-    errno = 0;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) fail(ErrnoText(errno));
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) fail(ErrnoText(errno));
+  errno = 0;
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  if (!out) FailWrite(path, ErrnoText(errno));
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.close();
+  if (!out) FailWrite(path, ErrnoText(errno));
+}
+
+}  // namespace
+
+void WriteFilesSafely(const std::vector<FileWrite>& files) {
+  std::error_code ignored;
+  const auto removeTemporaries = [&] {
+    for (const FileWrite& file : files) std::filesystem::remove(TemporaryOf(file.Path), ignored);
+  };
+  try {
+    for (const FileWrite& file : files) {
+      if (file.Text) {
+        WriteTemporary(file.Path, *file.Text);
+      } else {
+        CheckReplaceable(file.Path);
+      }
+    }
+  } catch (...) {
+    removeTemporaries();
+    throw;
   }
-  std::error_code renameError;
-  std::filesystem::rename(temporary, path, renameError);
-  if (renameError) fail(renameError.message());
+  for (const FileWrite& file : files) {
+    std::error_code error;
+    if (file.Text) {
+      std::filesystem::rename(TemporaryOf(file.Path), file.Path, error);
+    } else {
+      std::filesystem::remove(file.Path, error);
+    }
+    if (error) {
+      removeTemporaries();
+      FailWrite(file.Path, error.message());
+    }
+  }
+}
+
+void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
+  WriteFilesSafely({{path, text}});
 }
 
 }  // namespace ringvale

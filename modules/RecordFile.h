@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Int16.h"
 
@@ -74,5 +76,15 @@ std::string ReadTextFile(const std::filesystem::path& path);
 // Writes a temporary file beside `path` and renames it over `path`, so a failure never
 // damages the existing file. Throws std::runtime_error naming the file on failure.
 void WriteFileSafely(const std::filesystem::path& path, const std::string& text);
+
+// One file of a save that keeps several together: its new text, or none to remove it.
+struct FileWrite {
+  std::filesystem::path Path;
+  std::optional<std::string> Text;
+};
+
+// Writes every temporary file first and only then renames them over their files (or removes a
+// file without text), in order: a failure to write any of them leaves every file as it was.
+void WriteFilesSafely(const std::vector<FileWrite>& files);
 
 }  // namespace ringvale

@@ -13,10 +13,12 @@ class Screen {
   virtual void Message(const std::string& prompt, const std::string& title) = 0;
   virtual std::string InputBox(const std::string& prompt,
                                const std::string& title) = 0;  // "" on Cancel
-  virtual void FreezeWindow() = 0;                             // main window stops repainting
-  virtual void UnfreezeWindow() = 0;                           // repaints it
-  virtual void ShowFight() = 0;                                // modal: returns after CloseFight()
-  virtual void CloseFight() = 0;  // no effect when the fight window is not open
+  // Modal Yes/No question, No the default: true for Yes, false for No or a closed box.
+  virtual bool Confirm(const std::string& prompt, const std::string& title) = 0;
+  virtual void FreezeWindow() = 0;    // main window stops repainting
+  virtual void UnfreezeWindow() = 0;  // repaints it
+  virtual void ShowFight() = 0;       // modal: returns after CloseFight()
+  virtual void CloseFight() = 0;      // no effect when the fight window is not open
 };
 
 }  // namespace ringvale

@@ -9,6 +9,7 @@
 #include "RecordFile.h"
 #include "modFights.h"
 #include "modGraphics.h"
+#include "modSetFights.h"
 
 namespace ringvale {
 
@@ -32,6 +33,17 @@ std::string HallText(const HallTable& table) {
   for (const HallEntry& entry : table)
     writer.String(entry.Name).Number(entry.Defences).Money(entry.Fortune).EndLine();
   return writer.Text();
+}
+
+void ShowHallOfFame(Game& game, const HallTable& table) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const HallEntry& entry = table[i];
+    HallRow& row = game.high.rows[i];
+    row.Boxer = std::to_string(i + 1) + " - " + entry.Name;
+    row.Defences = " TD: " + std::to_string(entry.Defences);
+    row.Fortune = " $" + MoneyOnScreen(game, entry.Fortune);
+    game.high.lstHigh[i] = row.Boxer + "\t" + row.Defences + "\t" + row.Fortune;
+  }
 }
 
 }  // namespace
@@ -89,6 +101,7 @@ void Dive(Game& game) {
     }
   }
   game.bribe.BribeOffered = false;
+  LogSettlement(game);
 }
 
 void Busted(Game& game) {
@@ -117,6 +130,7 @@ void TitlePurse(Game& game) {
 }
 
 void ForcedRetirement(Game& game) {
+  LapseChallenge(game);
   game.screen.Message("Body injuries have taken their toll, you are forced to retire",
                       "Retire from Sport");
   const HallEntry retiring{game.career.Player().Name, game.career.TitleDefences, game.career.Money};
@@ -144,6 +158,7 @@ void ForcedRetirement(Game& game) {
                                  std::filesystem::copy_options::overwrite_existing);
     }
     WriteFileSafely(HallPath(game), HallText(table));
+    ShowHallOfFame(game, table);  // an open hall-of-fame window shows the file as it now is
   } catch (const std::exception& failure) {
     game.screen.Message("The hall of fame could not be saved to " + HallPath(game).string() +
                             ".\n\n" + failure.what(),
@@ -152,15 +167,7 @@ void ForcedRetirement(Game& game) {
 }
 
 void LoadHallOfFame(Game& game) {
-  const HallTable table = ReadHallOfFame(game);
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    const HallEntry& entry = table[i];
-    HallRow& row = game.high.rows[i];
-    row.Boxer = std::to_string(i + 1) + " - " + entry.Name;
-    row.Defences = " TD: " + std::to_string(entry.Defences);
-    row.Fortune = " $" + MoneyOnScreen(game, entry.Fortune);
-    game.high.lstHigh[i] = row.Boxer + "\t" + row.Defences + "\t" + row.Fortune;
-  }
+  ShowHallOfFame(game, ReadHallOfFame(game));
 }
 
 }  // namespace ringvale

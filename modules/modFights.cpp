@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "FightLog.h"
 #include "Identity.h"
 #include "modComment.h"
 #include "modEvents.h"
@@ -93,6 +94,7 @@ void HoldBout(Game& game, int first, int second) {
 void LoadFight(Game& game) {
   game.fight = FightWindow{};
   game.bout.Fighting = true;
+  game.log.MoneyAtBell = game.career.Money;
   if (game.career.Player().Rank < LastPlace) {
     game.random.Reseed();
     const int bribeRoll = RoundHalfEven(2 * game.random.Next());
@@ -165,6 +167,7 @@ void KnockOut(Game& game) {
   } else {
     StopBoutAgainstB(game);
   }
+  game.log.Stoppage = Ending::KnockOut;
   FightResult(game);
 }
 
@@ -172,6 +175,7 @@ void TakeDive(Game& game) {
   game.fight.fraFight = "Took a dive";
   StopBoutAgainstA(game);
   game.screen.Message(game.career.Player().Name + " has just fallen down!", AppTitle);
+  game.log.Stoppage = Ending::Dive;
   FightResult(game);
 }
 
@@ -179,13 +183,22 @@ void RetireFromBout(Game& game) {
   game.fight.fraFight = "Retired";
   StopBoutAgainstA(game);
   game.screen.Message(game.career.Player().Name + " has retired.", AppTitle);
+  game.log.Stoppage = Ending::Retirement;
   FightResult(game);
+}
+
+void AskToRetire(Game& game) {
+  if (!game.bout.Fighting) return;
+  if (game.screen.Confirm("Retire from this bout? It counts as a loss.", AppTitle)) {
+    RetireFromBout(game);
+  }
 }
 
 void FightResult(Game& game) {
   auto& bout = game.bout;
   auto& a = FighterA(game);
   auto& b = FighterB(game);
+  LogBout(game);
   bout.FightRound = 0;
   if (bout.ScoreA == bout.ScoreB) {
     game.screen.Message(a.Name + " has drawn with " + b.Name, "Latest Boxing Results");

@@ -13,7 +13,8 @@ void PunchesByA(Game& game);
 void PunchesByB(Game& game);
 void KnockOut(Game& game);
 void TakeDive(Game& game);
-void RetireFromBout(Game& game);  // Click of cmdRetire, or the window closed by its frame
+void RetireFromBout(Game& game);  // Click of cmdRetire
+void AskToRetire(Game& game);     // Escape or the close box: retires only if the player says Yes
 void FightResult(Game& game);
 void TakeRankA(Game& game);
 void TakeRankB(Game& game);

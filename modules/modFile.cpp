@@ -4,7 +4,10 @@
 #include <array>
 #include <stdexcept>
 #include <string_view>
+#include <system_error>
 
+#include "FightLog.h"
+#include "Identity.h"
 #include "RecordFile.h"
 #include "modEvents.h"
 #include "modGraphics.h"
@@ -142,10 +145,20 @@ std::string Quoted(const std::filesystem::path& path) {
   return "\"" + Utf8Of(path) + "\"";
 }
 
+// The career file with its fight log beside it, written together. An empty log is no file.
+std::vector<FileWrite> CareerFiles(const std::filesystem::path& path, const std::string& career,
+                                   const FightLog& log, Int16 careerWeeks) {
+  std::optional<std::string> logText;
+  if (!log.Empty()) logText = FightLogText(log, careerWeeks);
+  return {{path, career}, {FightLogPath(path), logText}};
+}
+
 std::string CareerText(const Career& career) {
-  const Int16 totalWeeks = career.Year * WeeksPerYear + career.Week;
   RecordWriter file;
-  file.String(CareerHeader).Number(totalWeeks).Money(career.Money).Number(career.TitleDefences);
+  file.String(CareerHeader)
+      .Number(TotalWeeks(career))
+      .Money(career.Money)
+      .Number(career.TitleDefences);
   file.EndLine();
   for (const RosterEntry& boxer : career.Roster) WriteBoxerLine(file, boxer);
   return file.Text();
@@ -239,14 +252,21 @@ void NewBoxer(Game& game) {
     game.screen.Message(refusal, CannotCreate);
     return;
   }
+  const std::filesystem::path path = CareerFilePath(game, name);
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(path, ignored) &&
+      !game.screen.Confirm("A boxer named " + name + " already has a career. Replace it?",
+                           AppTitle)) {
+    return;
+  }
   RecordWriter file;
   file.String(CareerHeader).Number(1).Money(StartingMoney).Number(0).EndLine();
   WriteBoxerLine(file, NewPlayer(name));
   WriteNewRoster(game, file);
   // One write of the whole file: a failure leaves no half-made career behind.
-  const std::filesystem::path path = CareerFilePath(game, name);
   try {
-    WriteFileSafely(path, file.Text());
+    // A log left by an earlier career of this name goes with the file it described.
+    WriteFilesSafely(CareerFiles(path, file.Text(), FightLog{}, 1));
   } catch (const std::runtime_error& error) {
     game.screen.Message(std::string(error.what()) + "\nThe boxer was not created.", CannotCreate);
     return;
@@ -295,8 +315,14 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
     return false;
   }
   loaded.CareerPath = Utf8Of(path);
+  std::string logProblem;
+  FightLog log = ReadFightLog(FightLogPath(path), loaded.Week, logProblem);
   game.career = std::move(loaded);
+  ClearChallenge(game);
+  game.log = std::move(log);
   RefreshStatus(game);
+  // A log that cannot be read never stops the career.
+  if (!logProblem.empty()) game.screen.Message(logProblem, AppTitle);
   return true;
 }
 
@@ -312,7 +338,8 @@ void SaveCareer(Game& game) {
   }
   const std::string text = CareerText(game.career);
   try {
-    WriteFileSafely(PathOf(game.career.CareerPath), text);
+    WriteFilesSafely(
+        CareerFiles(PathOf(game.career.CareerPath), text, game.log, TotalWeeks(game.career)));
   } catch (const std::runtime_error& error) {
     game.screen.Message(std::string(error.what()) + "\nThe career was not saved.", CannotSave);
     return;

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "FightLog.h"
+#include "Identity.h"
 #include "modBoxer.h"
 #include "modFights.h"
 #include "modFile.h"
@@ -41,13 +43,29 @@ void Book(Game& game, int first, int second) {
   roster.at(second).WeeksToBout = WeeksAhead;
 }
 
-// An unanswered challenge does not outlive its week: the next draw reuses MatchA and MatchB, and
-// an answer must never act on a boxer other than the one the player was shown.
-void LapseChallenge(Game& game) {
-  if (!game.booking.ChallengePending) return;
-  game.booking.ChallengePending = false;
-  game.main.lblChallenge = "No one wants to fight you.";
-  ShowArranging(game.main);
+// Both boxers of the waiting challenge are still free neighbours: only then can it be answered.
+bool ChallengeIsOpen(const Game& game) {
+  const auto& roster = game.career.Roster;
+  const int challenger = game.booking.MatchA;
+  const int player = game.booking.MatchB;
+  return player == PlayerIndex && challenger > PlayerIndex && challenger < RosterSize &&
+         IsFree(roster[challenger]) && IsFree(roster[player]) &&
+         AreAdjacent(roster[challenger].Rank, roster[player].Rank);
+}
+
+// An answer to a challenge that has gone stale books nothing.
+bool RefusedAsStale(Game& game) {
+  if (ChallengeIsOpen(game)) return false;
+  ClearChallenge(game);
+  game.screen.Message("That challenge is no longer open.", AppTitle);
+  return true;
+}
+
+// The career is over: the week buttons say so rather than ignore the press.
+void ShowRetired(Game& game) {
+  game.screen.Message(
+      game.career.Player().Name + " has retired. Start a new boxer or load another career.",
+      AppTitle);
 }
 
 void ShowNotPossible(Game& game, const std::string& prompt) {
@@ -60,7 +78,7 @@ void NextWeek(Game& game) {
   FreezeWindow(game);
   try {
     if (game.career.Year == RetirementYear) {
-      // The career is over.
+      ShowRetired(game);
     } else if (!game.career.IsLoaded()) {
       game.screen.Message("No boxer loaded!!", "Uh-oh!");
     } else {
@@ -78,7 +96,10 @@ void NextWeek(Game& game) {
 
 void ArrangeBout(Game& game, int selectedRank) {
   auto& career = game.career;
-  if (career.Year == RetirementYear) return;
+  if (career.Year == RetirementYear) {
+    ShowRetired(game);
+    return;
+  }
   if (!career.IsLoaded()) {
     game.screen.Message("No boxer loaded!!", "Uh-oh!");
     return;
@@ -106,8 +127,23 @@ void ArrangeBout(Game& game, int selectedRank) {
   AdvanceWeek(game);
 }
 
+// An unanswered challenge does not outlive its week: the next draw reuses MatchA and MatchB, and
+// an answer must never act on a boxer other than the one the player was shown.
+void LapseChallenge(Game& game) {
+  if (game.booking.ChallengePending) ClearChallenge(game);
+}
+
+void ClearChallenge(Game& game) {
+  game.booking.ChallengePending = false;
+  ShowArranging(game.main);
+  const RosterEntry& player = game.career.Player();
+  game.main.lblChallenge = IsFree(player)
+                               ? "No one wants to fight you."
+                               : "You are fighting " + game.career.Roster.at(player.Opponent).Name;
+}
+
 void SignChallenge(Game& game) {
-  if (!game.booking.ChallengePending) return;
+  if (!game.booking.ChallengePending || RefusedAsStale(game)) return;
   game.booking.ChallengePending = false;
   const int challenger = game.booking.MatchA;
   game.main.lblChallenge = "You are fighting " + game.career.Roster.at(challenger).Name + ".";
@@ -117,7 +153,7 @@ void SignChallenge(Game& game) {
 }
 
 void RejectChallenge(Game& game) {
-  if (!game.booking.ChallengePending) return;
+  if (!game.booking.ChallengePending || RefusedAsStale(game)) return;
   game.booking.ChallengePending = false;
   game.main.lblChallenge = "You are not fighting anyone";
   for (const int boxer : {int(game.booking.MatchA), int(game.booking.MatchB)}) {
@@ -181,6 +217,7 @@ void AdvanceWeek(Game& game) {
   ListUpcomingFights(game);
   TrainPlayer(game);
   RefreshStatus(game);
+  LogWeek(game);
 }
 
 void IssueChallenge(Game& game) {

@@ -9,6 +9,11 @@ void ArrangeBout(Game& game, int selectedRank);  // Click of Command1; -1: nothi
 void SignChallenge(Game& game);                  // Click of cmdSign
 void RejectChallenge(Game& game);                // Click of cmdReject
 
+// A waiting challenge belongs to its career. It lapses when the week advances and at the forced
+// retirement; a career newly in memory starts without one, the tab showing the player's bout.
+void LapseChallenge(Game& game);
+void ClearChallenge(Game& game);
+
 void DrawMatchup(Game& game);
 void BookRivalBout(Game& game);
 void AdvanceWeek(Game& game);

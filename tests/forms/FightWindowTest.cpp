@@ -10,7 +10,9 @@
 #include "TestGame.h"
 #include "Widgets.h"
 #include "frmFight.h"
+#include "frmMain.h"
 #include "modFights.h"
+#include "modFile.h"
 
 namespace ringvale::test {
 namespace {
@@ -79,24 +81,62 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   EXPECT_TRUE(t.random.values.empty());
 }
 
-TEST_F(FightWindowTest, ClosingTheWindowOrEscapeIsARetirement) {
-  Open(2);
-  NextRound();
+// Escape and the close box ask first: Yes retires as the Retire button does, No fights on.
+TEST_F(FightWindowTest, EscapeOrTheCloseBoxRetiresOnlyOnYes) {
+  const Shown question{"Retire from this bout? It counts as a loss.", "Ringvale"};
+  for (const bool escape : {false, true}) {
+    for (const bool yes : {false, true}) {
+      SCOPED_TRACE(std::to_string(escape) + std::to_string(yes));
+      SetUp();
+      t.screen.messages.clear();
+      t.screen.questions.clear();
+      Open(2);
+      NextRound();
+      const Career before = game.career;
+      const std::vector<Shown> shown = t.screen.messages;
+      t.screen.answers = {yes};
+      escape ? Key(Qt::Key_Escape) : (void)window->close();
+      EXPECT_EQ(t.screen.questions, std::vector<Shown>{question});
+      EXPECT_TRUE(window->isVisible());
+      if (!yes) {
+        EXPECT_EQ(game.career, before);
+        EXPECT_EQ(t.screen.messages, shown);
+        NextRound();
+        EXPECT_EQ(Frame(), "Round 2");
+        continue;
+      }
+      EXPECT_EQ(Frame(), "Retired");
+      EXPECT_EQ(std::pair(int(game.career.Roster[0].Losses), int(game.career.Roster[2].Wins)),
+                std::pair(1, 1));
+      EXPECT_EQ(std::vector<Shown>(t.screen.messages.end() - 2, t.screen.messages.end()),
+                (std::vector<Shown>{{"Sam has retired.", "Ringvale"},
+                                    {"Deacon Flint has beaten Sam", Results}}));
+      EXPECT_FALSE(t.screen.fightOpen);
+    }
+  }
+  // Once the bout is over, closing asks and records nothing more.
+  t.screen.questions.clear();
+  const Career ended = game.career;
   window->close();
-  EXPECT_EQ(game.career.Roster[0].Losses, 1);
-  EXPECT_EQ(t.screen.messages.end()[-2], (Shown{"Sam has retired.", "Ringvale"}));
-  EXPECT_FALSE(t.screen.fightOpen);
-
-  Open(3);
-  Key(Qt::Key_Escape);
-  EXPECT_EQ(game.career.Roster[0].Losses, 2);
-  EXPECT_EQ(t.screen.messages.back(), (Shown{"Bram Kestovic has beaten Sam", Results}));
-  // Once the bout is over, closing records nothing more.
-  const auto shown = t.screen.messages.size();
-  window->close();
-  EXPECT_EQ(t.screen.messages.size(), shown);
-  EXPECT_EQ(game.career.Roster[0].Losses, 2);
+  EXPECT_TRUE(t.screen.questions.empty());
+  EXPECT_EQ(game.career, ended);
   EXPECT_FALSE(window->isVisible());
+}
+
+// "&" is no keyboard mnemonic in a name: the frame caption and the fight window show it as typed.
+TEST_F(FightWindowTest, ANameWithAnAmpersandShowsAsTyped) {
+  game.career.Roster[0].Name = "Tom & Jerry";
+  game.career.Roster[1].Name = "A&B";
+  Open(1);
+  EXPECT_EQ(Text("lblPlayer") + " / " + Text("lblRival"), "Tom & Jerry / A&B");
+  Render(*window, "frmFight-ampersand.png");
+  frmMain main(game);
+  RefreshStatus(game);
+  main.Redraw();
+  const QString caption = Child<QGroupBox>(main, "frmBoxer")->title();
+  EXPECT_EQ(caption, "Tom && Jerry");  // drawn as "Tom & Jerry"
+  EXPECT_TRUE(QKeySequence::mnemonic(caption).isEmpty());
+  Render(main, "frmMain-ampersand.png");
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST(HighWindow, ShowsTheTableReadAfreshInColumnsAndClosesOnCloseOrEscape) {
   EXPECT_EQ(
       list->item(0)->data(Qt::UserRole).toStringList(),
       QStringList({"1 - Marguerite-Anne Featherstonehaugh the Unbowed", " TD: 12", " $987654.25"}));
-  EXPECT_EQ(list->item(9)->toolTip(), "10 - Gum  TD: 1  $300");
+  EXPECT_EQ(list->item(9)->toolTip(), "<qt>10 - Gum  TD: 1  $300</qt>");
   Render(window, "frmHigh.png");
   for (int i = 0; i < HallOfFameSize; ++i)
     EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "../modules/WeekSetup.h"
 #include "GameApplication.h"
 #include "TestGame.h"
 #include "Widgets.h"
@@ -110,6 +111,7 @@ TEST_F(MainWindowTest, ArrangingForwardsTheChosenRankAndAChallengeIsSignedOnArra
   EXPECT_EQ(Texts({"lblChallenge", "lblWeeks"}),
             QStringList({"You are fighting Calvin Drummore", "Year : 0, Week : 2"}));
   EXPECT_EQ(Lines("comUpcoming"), QStringList{"Sam vs Calvin Drummore in 5 week(s)"});
+  t.screen.answers = {true};  // replace the career just made
   NewSam();
   t.game.booking.MatchA = 1;  // Calvin Drummore, ranked 8
   IssueChallenge(t.game);
@@ -135,6 +137,36 @@ TEST_F(MainWindowTest, TrainingOptionsAndTheTimerMoveTheBag) {
   EXPECT_FALSE(Hidden("imgS2"));
   Child<QTabWidget>(main, "tabMain")->setCurrentIndex(3);
   EXPECT_EQ(t.game.main.tabMain, 3);
+}
+
+// An induction at the forced retirement shows at once in a hall of fame left open.
+TEST_F(MainWindowTest, AnOpenHallOfFameShowsTheInductionAsOnDisk) {
+  SetUpCareer(t.game);
+  t.game.career.Year = 9;
+  t.game.career.Week = 52;
+  t.game.career.TitleDefences = 1;
+  t.game.career.Money = 5e6;
+  Trigger("mnuHigh");
+  frmHigh* high = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && qobject_cast<frmHigh*>(widget))
+      high = qobject_cast<frmHigh*>(widget);
+  }
+  ASSERT_NE(high, nullptr);
+  PushDraw(t.random, 1, 9);
+  PushRivalTraining(t.random);
+  Child<QPushButton>(main, "cmdNextWeek")->click();
+  EXPECT_EQ(
+      t.screen.messages,
+      (std::vector<Shown>{
+          {"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"},
+          {"You have been inducted into the hall of fame, Congratulations!", "Hall of Fame"}}));
+  const std::string onDisk = ReadBytes(t.game.folder / HallFileName);
+  EXPECT_TRUE(onDisk.starts_with("\"Sam\",1,5000000\r\n\"Thaddeus Grell\",7,2400000\r\n"));
+  auto* list = Child<QListWidget>(*high, "lstHigh");
+  EXPECT_EQ(list->item(0)->text(), "1 - Sam\t TD: 1\t $5000000");
+  EXPECT_EQ(list->item(1)->text(), "2 - Thaddeus Grell\t TD: 7\t $2400000");
+  Render(*high, "frmHigh-induction.png");
 }
 
 // The guard of the application object, driven with an exit step that lets the test live on.

@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "QtScreen.h"
@@ -71,6 +72,28 @@ TEST_F(QtScreenTest, InputBoxAnswersWhatWasTypedOrNothingOnCancel) {
     EXPECT_EQ(screen.InputBox("Whats your name?", "Create a new boxer"),
               key == Qt::Key_Return ? "Sam" : "");
     EXPECT_EQ(shown, QStringList({"Whats your name?", "Create a new boxer", ""}));
+  }
+}
+
+// Enter, Escape and the close box all answer No; only Yes answers Yes.
+TEST_F(QtScreenTest, ConfirmAsksYesOrNoWithNoTheDefault) {
+  const QString prompt = "A boxer named Tom & Jerry already has a career. Replace it?";
+  for (const int way : {0, 1, 2, 3}) {
+    QStringList shown;
+    OnNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      shown = {box->objectName(), box->windowTitle(), box->text()};
+      EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+      EXPECT_EQ(box->defaultButton(), qobject_cast<QPushButton*>(box->button(QMessageBox::No)));
+      if (way == 0) Render(*box, "confirm.png");
+      if (way == 0) QTest::keyClick(box, Qt::Key_Return);
+      if (way == 1) QTest::keyClick(box, Qt::Key_Escape);
+      if (way == 2) box->close();
+      if (way == 3) box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(screen.Confirm(prompt.toStdString(), "Ringvale"), way == 3) << way;
+    EXPECT_EQ(shown, QStringList({"MessageBox", "Ringvale", prompt})) << way;
   }
 }
 

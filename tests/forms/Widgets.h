@@ -54,13 +54,16 @@ inline std::vector<std::string> ClippedTexts(QWidget& window) {
   };
   for (auto* label : window.findChildren<QLabel*>()) {
     if (label->objectName().isEmpty() || label->text().isEmpty()) continue;
+    // A label with a buddy shows its "&" as an underline under the next letter.
+    QString text = label->text();
+    if (label->buddy() != nullptr) text.replace("&&", "\x01").remove('&').replace('\x01', '&');
     const QRect room = label->contentsRect();
     if (label->wordWrap()) {
       const QRect needed = label->fontMetrics().boundingRect(
-          room, Qt::TextWordWrap | int(label->alignment()), label->text());
+          room, Qt::TextWordWrap | int(label->alignment()), text);
       check(label, needed.height(), room.height());
     } else {
-      check(label, label->fontMetrics().horizontalAdvance(label->text()), room.width());
+      check(label, label->fontMetrics().horizontalAdvance(text), room.width());
       check(label, label->fontMetrics().height(), room.height() + 2);
     }
   }

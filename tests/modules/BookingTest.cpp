@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "CareerFiles.h"
 #include "TestGame.h"
 #include "WeekSetup.h"
 #include "modSetFights.h"
@@ -17,6 +19,7 @@ std::array<bool, 5> Controls(const MainWindow& main) {
           main.cmdSignVisible, main.cmdRejectVisible};
 }
 constexpr std::array<bool, 5> Arranging{true, true, false, false, false};
+constexpr std::array<bool, 5> Challenged{false, false, true, true, true};
 
 // The player holds rank 5; the boxer at index 5 holds the player's old rank 0.
 class BookingTest : public ::testing::Test {
@@ -65,10 +68,104 @@ TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNeitherButtonDoesAnything) {
     }
   }
   const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer}));
+  const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer, retired, retired}));
   EXPECT_EQ(t.random.draws, 0);
   EXPECT_EQ(t.screen.freezes, 2);
   EXPECT_FALSE(t.screen.frozen);
+}
+
+// New, a Load and the forced retirement end a waiting challenge, so no answer can book a bout in
+// another career; a Load that fails leaves it waiting.
+TEST_F(BookingTest, AWaitingChallengeBelongsToItsCareer) {
+  const std::filesystem::path folder = t.folder.Path(), bad = folder / "Bad.box";
+  const std::string rocky = Fixture("rocky-year3.box"), badBytes = Replaced(rocky, ",208,", ",0,");
+  std::string hall;  // rewritten unchanged by a retirement without a title defence
+  for (int row = 0; row < 10; ++row) hall += "\"Champ\",1,9\r\n";
+  struct Case {
+    std::function<void()> act;  // none: the challenge comes in the last week of year 9
+    std::vector<Shown> shown;
+    std::string lblChallenge;
+    std::map<std::string, std::string> files;
+  };
+  const Case cases[] = {
+      {[&] { NewBoxer(game); },
+       {},
+       "No one wants to fight you.",
+       {{"Sam.box", Fixture("new-sam-lineup0.box")}}},
+      {[&] { LoadBoxer(game, folder / "Rocky.box"); }, {}, "You are fighting Bram Kestovic", {}},
+      {[&] { LoadBoxer(game, bad); },
+       {{Refused(bad) + "Line 1: the week count 0 is not 1 to 572.", "Cannot load boxer"}},
+       "Otto Varga challenges you to a fight",
+       {{"Bad.box", badBytes}}},
+      {nullptr,
+       {{"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"}},
+       "No one wants to fight you.",
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    WriteBytes(folder / "Rocky.box", rocky);
+    WriteBytes(folder / HallFileName, hall);
+    if (c.files.contains("Bad.box")) WriteBytes(bad, badBytes);
+    game.career = Career{};
+    game.main = MainWindow{};
+    SetUp();
+    t.random.values.clear();
+    t.screen.messages.clear();
+    if (!c.act) game.career.Year = 9, game.career.Week = 52;
+    ChallengeFrom(4);
+    const Career before = game.career;
+    t.screen.inputs = {"Sam"};
+    t.random.Push({0.2});  // New's line-up
+    if (c.act) c.act();
+    auto files = c.files;
+    files.insert({{"Rocky.box", rocky}, {HallFileName, hall}});
+    const bool waiting = c.lblChallenge.ends_with("challenges you to a fight");
+    EXPECT_EQ(t.screen.messages, c.shown);
+    EXPECT_EQ(game.main.lblChallenge, c.lblChallenge);
+    EXPECT_EQ(Controls(game.main), waiting ? Challenged : Arranging);
+    EXPECT_EQ(Snapshot(folder), files);
+    if (waiting) {
+      EXPECT_EQ(game.career, before);
+      continue;
+    }
+    // Neither answer books anything now, in memory or on disk.
+    const Career after = game.career;
+    SignChallenge(game);
+    RejectChallenge(game);
+    EXPECT_EQ(game.career, after);
+    EXPECT_EQ(t.screen.messages, c.shown);
+    EXPECT_EQ(Snapshot(folder), files);
+  }
+}
+
+// Only a challenge whose boxers are still free neighbours can be answered.
+TEST_F(BookingTest, AnsweringAChallengeNoLongerOpenBooksNothing) {
+  const std::vector<std::function<void()>> changes = {
+      [&] { Book(game, 4, 3, 2); },    // the challenger is busy
+      [&] { Book(game, 0, 6, 2); },    // the player is
+      [&] { SwapRanks(game, 4, 1); },  // they are no longer neighbours
+  };
+  for (const auto answer : {SignChallenge, RejectChallenge}) {
+    for (const auto& change : changes) {
+      SetUp();
+      ChallengeFrom(4);
+      change();
+      t.screen.messages.clear();
+      const Career before = game.career;
+      answer(game);
+      EXPECT_EQ(t.screen.messages,
+                (std::vector<Shown>{{"That challenge is no longer open.", "Ringvale"}}));
+      EXPECT_EQ(game.career, before);
+      EXPECT_EQ(Controls(game.main), Arranging);
+      EXPECT_EQ(game.main.lblChallenge, game.career.Player().Opponent == 6
+                                            ? "You are fighting Rafe Calder"
+                                            : "No one wants to fight you.");
+    }
+  }
 }
 
 }  // namespace

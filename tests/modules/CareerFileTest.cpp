@@ -54,6 +54,30 @@ TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
   EXPECT_EQ(CheckBoxerName("Rocky, Jr. \u00e9"), "");
 }
 
+// Replacing a saved career takes a Yes; No or a closed box keeps it, on disk and in memory.
+TEST(CareerFile, NewOverAnExistingCareerAsksFirst) {
+  for (const auto& answers :
+       {std::deque<bool>{false}, std::deque<bool>{}, std::deque<bool>{true}}) {
+    LoadedGame t;
+    t.screen.inputs = {"Rocky"};
+    t.screen.answers = answers;
+    t.random.Push({0.2});
+    NewBoxer(t.game);
+    EXPECT_EQ(t.screen.questions,
+              (std::vector<Shown>{
+                  {"A boxer named Rocky already has a career. Replace it?", "Ringvale"}}));
+    if (answers.empty() || !answers.front()) {
+      t.ExpectShown({});
+      EXPECT_EQ(t.random.draws, 0);
+      continue;
+    }
+    t.filesBefore["Rocky.box"] = Replaced(Fixture("new-sam-lineup0.box"), "\"Sam\"", "\"Rocky\"");
+    EXPECT_EQ(Snapshot(t.folder.Path()), t.filesBefore);
+    EXPECT_TRUE(t.screen.messages.empty());
+    EXPECT_EQ(t.game.main.frmBoxer + ", " + t.game.main.lblWeeks, "Rocky, Year : 0, Week : 1");
+  }
+}
+
 TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
   const std::string good = Fixture("rocky-year3.box");
   struct Case {

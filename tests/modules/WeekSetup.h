@@ -32,6 +32,13 @@ inline void SwapRanks(Game& game, int first, int second) {
   std::swap(game.career.Roster[first].Rank, game.career.Roster[second].Rank);
 }
 
+inline void Book(Game& game, int first, int second, int weeks) {
+  auto& roster = game.career.Roster;
+  roster[first].Opponent = second;
+  roster[second].Opponent = first;
+  roster[first].WeeksToBout = roster[second].WeeksToBout = weeks;
+}
+
 // A value whose 9 x r rounds to `index`.
 inline double Pick(int index) {
   return index == 0 ? 0.0 : (index - 0.2) / 9;
@@ -48,8 +55,26 @@ inline void PushRivalTraining(ScriptedRandom& random, double focus = SpeedFocus)
   for (int i = 1; i < RosterSize; ++i) random.Push({focus});
 }
 
+// One press of Next Week whose draw comes to nothing: ranks 1 and 9 are far apart.
+inline void QuietWeek(Game& game, ScriptedRandom& random) {
+  PushDraw(random, 1, 9);
+  PushRivalTraining(random);
+  NextWeek(game);
+}
+
+inline int Punches(const RosterEntry& boxer) {
+  return RoundHalfEven(boxer.Speed / 10.0);
+}
+
 inline void PushMisses(ScriptedRandom& random, int count) {
   for (int i = 0; i < count; ++i) random.Push({0.0});
+}
+
+// A bout between two rivals in which no punch lands: the unused draw, then the exchanges.
+inline void PushSimulatedBout(ScriptedRandom& random, const Game& game, int a, int b) {
+  random.Push({0.0});
+  PushMisses(random,
+             SimulatedRounds * (Punches(game.career.Roster[a]) + Punches(game.career.Roster[b])));
 }
 
 // Commentary draws: 5 x 0.8 = 4, and text 4 of every round knocks no one down.

@@ -16,7 +16,8 @@ struct Shown {
   bool operator==(const Shown&) const = default;
 };
 
-// Records what the game shows and answers input boxes from a script. ShowFight plays the bout
+// Records what the game shows and answers input boxes and questions from scripts (a question
+// with no answer left is answered No). ShowFight plays the bout
 // with `playFight` (by default: Next Round until the window closes).
 class RecordingScreen final : public Screen {
  public:
@@ -30,6 +31,13 @@ class RecordingScreen final : public Screen {
     std::string answer = inputs.front();
     inputs.pop_front();
     return answer;
+  }
+  bool Confirm(const std::string& prompt, const std::string& title) override {
+    questions.push_back({prompt, title});
+    if (answers.empty()) return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
   }
   void FreezeWindow() override {
     if (frozen) throw std::logic_error("window frozen twice");
@@ -50,6 +58,8 @@ class RecordingScreen final : public Screen {
   std::vector<Shown> messages;
   std::vector<Shown> inputPrompts;
   std::deque<std::string> inputs;
+  std::vector<Shown> questions;
+  std::deque<bool> answers;
   std::function<void(const Shown&)> onMessage;
   Game* game = nullptr;                  // needed to play bouts
   std::function<void(Game&)> playFight;  // plays one bout while the window is open

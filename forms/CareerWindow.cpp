@@ -1,0 +1,56 @@
+#include "CareerWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Twips.h"
+
+CareerWindow::CareerWindow(ringvale::Game& game, const char* name, const QString& title)
+    : QWidget(nullptr, Qt::Window), game_(game) {
+  setObjectName(name);
+  setWindowTitle(title);
+  setFont(SansFont());
+  auto* layout = new QVBoxLayout(this);
+  body_ = new QVBoxLayout;
+  layout->addLayout(body_, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  cmdClose_ = new QPushButton(QStringLiteral("Close"), this);
+  cmdClose_->setObjectName("cmdClose");
+  cmdClose_->setAccessibleName(QStringLiteral("Close the window"));
+  cmdClose_->setAutoDefault(false);
+  buttons->addWidget(cmdClose_);
+  layout->addLayout(buttons);
+  connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void CareerWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void CareerWindow::FitTable(QTableView* table, int rows) {
+  // A boxer's name may be very long: past this a column ends its texts in "...".
+  table->horizontalHeader()->setMaximumSectionSize(360);
+  table->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+  const int frame = 2 * table->frameWidth();
+  const int width =
+      table->horizontalHeader()->length() + frame + table->verticalScrollBar()->sizeHint().width();
+  const int height = table->horizontalHeader()->sizeHint().height() +
+                     rows * table->verticalHeader()->defaultSectionSize() + frame;
+  table->setMinimumSize(std::max(width, table->minimumWidth()),
+                        std::max(height, table->minimumHeight()));
+}
+
+QColor PlayerRowColour() {
+  return {255, 236, 160};
+}

@@ -1,0 +1,109 @@
+#include "RecordsModel.h"
+
+#include <QBrush>
+#include <QFont>
+#include <array>
+
+#include "CareerWindow.h"
+#include "FightLog.h"
+#include "Game.h"
+#include "Twips.h"
+
+namespace {
+
+const std::array<const char*, RecordsModel::Columns> Headings = {
+    "Place", "Name",     "Wins",   "Losses", "Draws",
+    "KOs",   "Strength", "Weight", "Speed",  "Booked bout"};
+
+}  // namespace
+
+RecordsModel::RecordsModel(const ringvale::Game& game, QObject* parent)
+    : QAbstractTableModel(parent), game_(game), rows_(game.career.IsLoaded() ? 10 : 0) {}
+
+void RecordsModel::Refresh() {
+  const int rows = game_.career.IsLoaded() ? ringvale::RosterSize : 0;
+  if (rows != rows_) {
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+  } else if (rows_ > 0) {
+    // Rows stay put, so the current cell and the sort survive a week.
+    emit dataChanged(index(0, 0), index(rows_ - 1, Columns - 1));
+  }
+}
+
+int RecordsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
+
+int RecordsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : Columns;
+}
+
+QVariant RecordsModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rows_) return {};
+  const ringvale::Career& career = game_.career;
+  const ringvale::RosterEntry& boxer = career.Roster.at(index.row());
+  const bool player = index.row() == ringvale::PlayerIndex;
+  const auto number = [&]() -> int {
+    switch (index.column()) {
+      case Place:
+        return boxer.Rank;
+      case Wins:
+        return boxer.Wins;
+      case Losses:
+        return boxer.Losses;
+      case Draws:
+        return boxer.Draws;
+      case KOs:
+        return boxer.KOs;
+      case Strength:
+        return boxer.Strength;
+      case Weight:
+        return boxer.Weight;
+      case Speed:
+        return boxer.Speed;
+      default:
+        return 0;
+    }
+  };
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+      if (index.column() == Place) return QString::fromStdString(ringvale::PlaceText(boxer.Rank));
+      if (index.column() == Name) {
+        const QString name = QString::fromStdString(boxer.Name);
+        return player && role == Qt::AccessibleTextRole ? name + QStringLiteral(" (you)") : name;
+      }
+      if (index.column() == Booked)
+        return QString::fromStdString(ringvale::BookingText(career, index.row()));
+      return number();
+    case SortRole:
+      if (index.column() == Name) return QString::fromStdString(boxer.Name).toCaseFolded();
+      if (index.column() == Booked) {
+        // Soonest bout first, the free boxers after them.
+        return boxer.Opponent == ringvale::NoOpponent ? 1 << 16 : int(boxer.WeeksToBout);
+      }
+      return number();
+    case Qt::TextAlignmentRole:
+      if (index.column() == Name || index.column() == Booked)
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+      return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole:
+      return player ? SansFont(8, true) : QVariant();
+    case Qt::BackgroundRole:
+      return player ? QBrush(PlayerRowColour()) : QVariant();
+    case Qt::ForegroundRole:
+      return player ? QBrush(Qt::black) : QVariant();
+    case Qt::ToolTipRole:
+      return player ? QStringLiteral("Your boxer") : QVariant();
+    default:
+      return {};
+  }
+}
+
+QVariant RecordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Columns)
+    return QAbstractTableModel::headerData(section, orientation, role);
+  return QString::fromUtf8(Headings[section]);
+}

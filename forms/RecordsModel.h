@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace ringvale {
+struct Game;
+}
+
+// The ten boxers of the career, one row per roster slot, for the records window. Sorting goes
+// by SortRole, so places and numbers sort as numbers.
+class RecordsModel final : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum Column { Place, Name, Wins, Losses, Draws, KOs, Strength, Weight, Speed, Booked, Columns };
+  static constexpr int SortRole = Qt::UserRole;
+
+  explicit RecordsModel(const ringvale::Game& game, QObject* parent = nullptr);
+  void Refresh();  // after the career changed
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  const ringvale::Game& game_;
+  int rows_ = 0;
+};

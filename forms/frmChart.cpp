@@ -1,0 +1,129 @@
+#include "frmChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "Career.h"
+#include "FightLog.h"
+#include "Game.h"
+#include "Twips.h"
+
+namespace {
+
+struct ChartText {
+  const char* name;
+  const char* title;
+  const char* axis;
+};
+
+constexpr std::array<ChartText, frmChart::Charts> Texts = {{
+    {"chtPlace", "Place in the ranking", "Place (1 = champion)"},
+    {"chtStrength", "Strength", "Strength"},
+    {"chtSpeed", "Speed", "Speed"},
+    {"chtMoney", "Money", "Thousands of dollars"},
+}};
+
+// What each chart shows of a week.
+double Value(int chart, const ringvale::WeekSample& week) {
+  switch (chart) {
+    case frmChart::Place:
+      return week.Rank + 1;
+    case frmChart::Strength:
+      return week.Strength;
+    case frmChart::Speed:
+      return week.Speed;
+    default:
+      return week.Money / 1000;
+  }
+}
+
+// Career week 1 is the start of year 0.
+double Years(int careerWeek) {
+  return (careerWeek - 1) / double(ringvale::WeeksPerYear);
+}
+
+}  // namespace
+
+frmChart::frmChart(ringvale::Game& game)
+    : CareerWindow(game, "frmChart", QStringLiteral("Ringvale - Career Chart")) {
+  auto* grid = new QGridLayout;
+  for (int chart = 0; chart < Charts; ++chart) {
+    const ChartText& text = Texts[chart];
+    auto* series = new QLineSeries;
+    auto* plot = new QChart;
+    plot->addSeries(series);
+    plot->legend()->hide();
+    plot->setTitle(QString::fromUtf8(text.title));
+    plot->setTitleFont(SansFont(9, true));
+    plot->setMargins(QMargins(4, 4, 4, 4));
+    auto* years = new QValueAxis;
+    years->setTitleText(QStringLiteral("Year of the career"));
+    auto* values = new QValueAxis;
+    values->setTitleText(QString::fromUtf8(text.axis));
+    values->setLabelFormat(QStringLiteral("%.0f"));
+    for (QValueAxis* axis : {years, values}) {
+      axis->setLabelsFont(SansFont(8));
+      axis->setTitleFont(SansFont(8));
+    }
+    if (chart == Place) {
+      values->setReverse(true);  // the champion at the top
+      values->setRange(1, ringvale::RosterSize);
+      values->setTickCount(ringvale::RosterSize);
+    }
+    plot->addAxis(years, Qt::AlignBottom);
+    plot->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(years);
+    series->attachAxis(values);
+
+    auto* view = new QChartView(plot, this);
+    view->setObjectName(text.name);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(380, 260);
+    view->setAccessibleName(QString::fromUtf8(text.title) + QStringLiteral(" week by week"));
+    grid->addWidget(view, chart / 2, chart % 2);
+    plots_[chart] = {view, series, years, values};
+  }
+  Body()->addLayout(grid);
+  Redraw();
+}
+
+void frmChart::Redraw() {
+  const auto& weeks = game_.log.Weeks;
+  const double lastYear = weeks.empty() ? 1 : std::max(1.0, std::ceil(Years(weeks.back().Week)));
+  const double firstYear = weeks.empty() ? 0 : std::floor(Years(weeks.front().Week));
+  for (int chart = 0; chart < Charts; ++chart) {
+    Plot& plot = plots_[chart];
+    QList<QPointF> points;
+    points.reserve(qsizetype(weeks.size()));
+    double low = 0, high = 1;
+    for (const ringvale::WeekSample& week : weeks) {
+      const double value = Value(chart, week);
+      if (points.empty()) low = high = value;
+      low = std::min(low, value);
+      high = std::max(high, value);
+      points.append({Years(week.Week), value});
+    }
+    plot.series->replace(points);
+    // Whole years along the bottom.
+    const double span = std::max(1.0, lastYear - firstYear);
+    plot.years->setRange(firstYear, firstYear + span);
+    plot.years->setTickCount(int(span) + 1);
+    plot.years->setLabelFormat(QStringLiteral("%.0f"));
+    if (chart != Place) {
+      // A little room above and below, so no line runs along the frame.
+      const double margin = std::max(1.0, high - low) / 20;
+      plot.values->setRange(low - margin, high + margin);
+      plot.values->applyNiceNumbers();
+    }
+    const QString latest =
+        weeks.empty() ? QStringLiteral("no weeks played yet")
+                      : QStringLiteral("latest %1").arg(Value(chart, weeks.back()), 0, 'f', 0);
+    plot.view->setAccessibleDescription(QString::fromUtf8(Texts[chart].title) +
+                                        QStringLiteral(", ") + latest);
+  }
+}

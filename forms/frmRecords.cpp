@@ -1,0 +1,68 @@
+#include "frmRecords.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+#include "Career.h"
+#include "RecordsModel.h"
+
+frmRecords::frmRecords(ringvale::Game& game)
+    : CareerWindow(game, "frmRecords", QStringLiteral("Ringvale - Records")) {
+  model_ = new RecordsModel(game, this);
+  sorted_ = new QSortFilterProxyModel(this);
+  sorted_->setSourceModel(model_);
+  sorted_->setSortRole(RecordsModel::SortRole);
+  sorted_->setDynamicSortFilter(true);
+
+  auto* caption =
+      new QLabel(QStringLiteral("&Boxers (your boxer in bold; click a heading to sort):"), this);
+  caption->setObjectName("lblRecords");
+  tblRecords_ = new QTableView(this);
+  tblRecords_->setObjectName("tblRecords");
+  tblRecords_->setAccessibleName(QStringLiteral("Records of the ten boxers"));
+  caption->setBuddy(tblRecords_);
+  tblRecords_->setModel(sorted_);
+  tblRecords_->setSortingEnabled(true);
+  tblRecords_->sortByColumn(RecordsModel::Place, Qt::AscendingOrder);
+  tblRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tblRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tblRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tblRecords_->setTabKeyNavigation(false);  // Tab leaves the table for the Close button
+  tblRecords_->verticalHeader()->hide();
+  tblRecords_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tblRecords_->setWordWrap(false);
+  // The keyboard's way to sort: numbers from the highest, places, names and bouts from the first.
+  auto* sortCaption = new QLabel(QStringLiteral("&Sort by:"), this);
+  sortCaption->setObjectName("lblSortBy");
+  cmbSortBy_ = new QComboBox(this);
+  cmbSortBy_->setObjectName("cmbSortBy");
+  cmbSortBy_->setAccessibleName(QStringLiteral("Sort the records by"));
+  sortCaption->setBuddy(cmbSortBy_);
+  for (int column = 0; column < RecordsModel::Columns; ++column)
+    cmbSortBy_->addItem(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+  connect(cmbSortBy_, &QComboBox::activated, this, [this](int column) {
+    const bool fromFirst = column == RecordsModel::Place || column == RecordsModel::Name ||
+                           column == RecordsModel::Booked;
+    tblRecords_->sortByColumn(column, fromFirst ? Qt::AscendingOrder : Qt::DescendingOrder);
+  });
+  connect(tblRecords_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+          [this](int column) { cmbSortBy_->setCurrentIndex(column); });
+  auto* sortRow = new QHBoxLayout;
+  sortRow->addWidget(sortCaption);
+  sortRow->addWidget(cmbSortBy_);
+  sortRow->addStretch();
+  Body()->addLayout(sortRow);
+  Body()->addWidget(caption);
+  Body()->addWidget(tblRecords_);
+  setTabOrder(cmbSortBy_, tblRecords_);
+  Redraw();
+}
+
+void frmRecords::Redraw() {
+  model_->Refresh();
+  FitTable(tblRecords_, ringvale::RosterSize);
+}

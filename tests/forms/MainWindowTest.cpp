@@ -146,13 +146,7 @@ TEST_F(MainWindowTest, AnOpenHallOfFameShowsTheInductionAsOnDisk) {
   t.game.career.Week = 52;
   t.game.career.TitleDefences = 1;
   t.game.career.Money = 5e6;
-  Trigger("mnuHigh");
-  frmHigh* high = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->isVisible() && qobject_cast<frmHigh*>(widget))
-      high = qobject_cast<frmHigh*>(widget);
-  }
-  ASSERT_NE(high, nullptr);
+  QWidget* high = &OpenedBy(main, "mnuHigh", "frmHigh");
   PushDraw(t.random, 1, 9);
   PushRivalTraining(t.random);
   Child<QPushButton>(main, "cmdNextWeek")->click();

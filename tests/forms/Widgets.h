@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,14 @@ Widget* Child(const QObject& window, const char* name) {
   auto* widget = window.findChild<Widget*>(name);
   EXPECT_NE(widget, nullptr) << name;
   return widget;
+}
+
+// The window `name` that the menu item `action` of `main` opens; fails if it did not open.
+inline QWidget& OpenedBy(const QObject& main, const char* action, const char* name) {
+  Child<QAction>(main, action)->trigger();
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == name && window->isVisible()) return *window;
+  throw std::logic_error(std::string(name) + " did not open");
 }
 
 // Runs `act` on the next modal window to open, from inside its own event loop: the way a test
@@ -59,8 +69,8 @@ inline std::vector<std::string> ClippedTexts(QWidget& window) {
     if (label->buddy() != nullptr) text.replace("&&", "\x01").remove('&').replace('\x01', '&');
     const QRect room = label->contentsRect();
     if (label->wordWrap()) {
-      const QRect needed = label->fontMetrics().boundingRect(
-          room, Qt::TextWordWrap | int(label->alignment()), text);
+      const QRect needed =
+          label->fontMetrics().boundingRect(room, Qt::TextWordWrap | int(label->alignment()), text);
       check(label, needed.height(), room.height());
     } else {
       check(label, label->fontMetrics().horizontalAdvance(text), room.width());

@@ -14,10 +14,7 @@ int main(int argc, char** argv) {
   GameApplication app(argc, argv);
   ExitAfterShow::InstallIfAsked(app);  // start-up measurements only (bench/startup.sh)
   GameApplication::setApplicationName(QString::fromUtf8(ringvale::AppTitle));
-  GameApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                             .arg(ringvale::VersionMajor)
-                                             .arg(ringvale::VersionMinor)
-                                             .arg(ringvale::VersionRevision));
+  GameApplication::setApplicationVersion(QString::fromUtf8(ringvale::Version));
   GameApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
 
   ringvale::ClockRandom random;

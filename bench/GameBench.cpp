@@ -5,7 +5,6 @@
 #include <string>
 
 #include "AutoPlayer.h"
-#include "MemoryFolder.h"
 #include "TestGame.h"
 #include "modFile.h"
 #include "modSetFights.h"
@@ -16,7 +15,7 @@ namespace {
 // NewBoxer, 520 weeks of an automatic player, the forced retirement and a save of the career
 // and its fight log, with the game's own clock-seeded generator. The folder is in memory: this measures the game, not the disk.
 void WholeCareer(benchmark::State& state) {
-  MemoryFolder folder;
+  TempFolder folder;
   ClockRandom random;
   RecordingScreen screen;
   Game game(screen, random, folder.Path());

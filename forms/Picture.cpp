@@ -11,10 +11,6 @@ Picture::Picture(const QString& resource, QWidget* parent)
   MarkDecorative(this);
 }
 
-bool Picture::IsLoaded() const {
-  return renderer_->isValid();
-}
-
 void Picture::paintEvent(QPaintEvent* /*event*/) {
   if (!renderer_->isValid()) return;
   QPainter painter(this);

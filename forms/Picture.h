@@ -12,7 +12,6 @@ class Picture final : public QWidget {
 
  public:
   explicit Picture(const QString& resource, QWidget* parent = nullptr);
-  bool IsLoaded() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -19,7 +19,6 @@ class QtScreen final : public ringvale::Screen {
   void SetMainWindow(frmMain* main);
   frmMain* MainWindow() const;
   frmFight* FightWindow() const;
-  bool IsFrozen() const { return frozen_; }
 
   void Message(const std::string& prompt, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title) override;

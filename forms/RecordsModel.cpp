@@ -18,7 +18,9 @@ const std::array<const char*, RecordsModel::Columns> Headings = {
 }  // namespace
 
 RecordsModel::RecordsModel(const ringvale::Game& game, QObject* parent)
-    : QAbstractTableModel(parent), game_(game), rows_(game.career.IsLoaded() ? 10 : 0) {}
+    : QAbstractTableModel(parent),
+      game_(game),
+      rows_(game.career.IsLoaded() ? ringvale::RosterSize : 0) {}
 
 void RecordsModel::Refresh() {
   const int rows = game_.career.IsLoaded() ? ringvale::RosterSize : 0;

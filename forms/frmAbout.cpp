@@ -51,11 +51,8 @@ frmAbout::frmAbout(QWidget* parent)
   // tall as the serif face needs.
   PlaceTwips(lblTitle, 1620, 180, 3885, 600);
 
-  auto* lblVersion = new QLabel(QStringLiteral("Version %1.%2.%3")
-                                    .arg(ringvale::VersionMajor)
-                                    .arg(ringvale::VersionMinor)
-                                    .arg(ringvale::VersionRevision),
-                                this);
+  auto* lblVersion =
+      new QLabel(QStringLiteral("Version ") + QString::fromUtf8(ringvale::Version), this);
   lblVersion->setObjectName("lblVersion");
   lblVersion->setFont(SansFont(12, true, true));
   SetTextColour(lblVersion, Yellow);

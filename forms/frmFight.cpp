@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include <algorithm>
 
 #include "Accessibility.h"
 #include "Game.h"
@@ -18,7 +17,6 @@
 
 namespace {
 
-constexpr int BarMaximum = 40;
 constexpr double NamePoints = 21.75;
 
 // Red on black, as the ring lights show it.
@@ -36,7 +34,7 @@ QProgressBar* MakeBar(QWidget* parent, const char* name) {
   auto* bar = new QProgressBar(parent);
   bar->setObjectName(name);
   bar->setOrientation(Qt::Vertical);
-  bar->setRange(0, BarMaximum);
+  bar->setRange(0, ringvale::FightBarTop);
   bar->setValue(0);
   bar->setTextVisible(false);
   return bar;
@@ -63,12 +61,12 @@ void SetName(QLabel* label, const std::string& name) {
 
 // The bar, and what a screen reader says of it: "Sam: 23 of 40".
 void ShowStamina(QProgressBar* bar, const std::string& boxer, int stamina) {
-  bar->setValue(std::clamp(stamina, 0, BarMaximum));
+  bar->setValue(stamina);
   // The captions under both bars say only "Power": tooltip and screen reader say whose it is.
   const QString says = QStringLiteral("%1: %2 of %3")
                            .arg(QString::fromStdString(boxer))
                            .arg(bar->value())
-                           .arg(BarMaximum);
+                           .arg(ringvale::FightBarTop);
   bar->setToolTip(says);
   bar->setAccessibleName(says);
 }

@@ -14,7 +14,7 @@
 #include "FightLog.h"
 #include "Game.h"
 #include "Twips.h"
-#include "modFile.h"
+#include "modGraphics.h"
 
 // The log's bouts, newest first, all or only the player's.
 class FightLogModel final : public QAbstractTableModel {

@@ -17,11 +17,13 @@
 
 namespace {
 
-const QColor Yellow(255, 255, 0);
 constexpr double HeadingPoints = 24;
 
-// Draws a row "name\t TD: n\t $money" in three columns, so the defences and the fortunes line
-// up whatever the names; a name too long for its column ends in an ellipsis.
+// Each list item carries its row's columns under this role.
+constexpr int ColumnsRole = Qt::UserRole;
+
+// Draws a row's columns side by side, so the defences and the fortunes line up whatever the
+// names; a name too long for its column ends in an ellipsis.
 class ColumnDelegate final : public QStyledItemDelegate {
  public:
   ColumnDelegate(std::array<int, 2> tabStops, QObject* parent)
@@ -31,19 +33,11 @@ class ColumnDelegate final : public QStyledItemDelegate {
              const QModelIndex& index) const override {
     QStyleOptionViewItem plain = option;
     initStyleOption(&plain, index);
-    const QString text = plain.text;
     plain.text.clear();
     const QStyle* style = plain.widget != nullptr ? plain.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, plain.widget);  // no text
 
-    // Split at the last two tabs, so a tab inside a name stays in the name.
-    const int moneyTab = text.lastIndexOf(QLatin1Char('\t'));
-    const int defencesTab = moneyTab > 0 ? text.lastIndexOf(QLatin1Char('\t'), moneyTab - 1) : -1;
-    QStringList columns{text};
-    if (defencesTab >= 0) {
-      columns = {text.left(defencesTab), text.mid(defencesTab + 1, moneyTab - defencesTab - 1),
-                 text.mid(moneyTab + 1)};
-    }
+    const QStringList columns = index.data(ColumnsRole).toStringList();
 
     painter->save();
     painter->setFont(option.font);
@@ -121,13 +115,17 @@ void frmHigh::Reload() {
 
 void frmHigh::Redraw() {
   for (int i = 0; i < lstHigh_->count(); ++i) {
-    const QString row = QString::fromStdString(game_.high.lstHigh.at(i));
-    lstHigh_->item(i)->setText(row);
-    QString readable = row;
+    const ringvale::HallRow& row = game_.high.rows.at(i);
+    const QStringList columns{QString::fromStdString(row.Boxer),
+                              QString::fromStdString(row.Defences),
+                              QString::fromStdString(row.Fortune)};
+    QListWidgetItem* item = lstHigh_->item(i);
+    item->setText(QString::fromStdString(game_.high.lstHigh.at(i)));
+    item->setData(ColumnsRole, columns);
     // Marked as rich text holding escaped text, so a name that looks like markup shows as typed.
-    readable.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    lstHigh_->item(i)->setToolTip(QStringLiteral("<qt>") + readable.toHtmlEscaped() + "</qt>");
-    lstHigh_->item(i)->setData(Qt::AccessibleTextRole, readable);
+    item->setToolTip(QStringLiteral("<qt>") +
+                     columns.join(QLatin1Char(' ')).trimmed().toHtmlEscaped() + "</qt>");
+    item->setData(Qt::AccessibleTextRole, columns.join(QLatin1Char(' ')).trimmed());
   }
 }
 

@@ -19,7 +19,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <algorithm>
 
 #include "Accessibility.h"
 #include "Game.h"
@@ -37,9 +36,6 @@
 #include "modSetFights.h"
 
 namespace {
-
-inline constexpr int PowerBarMaximum = 130;
-inline constexpr int SpeedBarMaximum = 100;
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -244,10 +240,10 @@ void frmMain::BuildTraining(QWidget* page) {
   PlaceOnTab(optSpeed, 1800, 840, 960, 255);
   PlaceOnTab(optRest, 3120, 600, 975, 255);
 
-  proPower = MakeBar(page, "proPower", PowerBarMaximum);
+  proPower = MakeBar(page, "proPower", ringvale::PowerBarTop);
   PlaceOnTab(proPower, 960, 1320, 615, 3015);
   PlaceOnTab(MakeLabel(page, "Label7", QStringLiteral("Power")), 840, 4440, 855, 255);
-  proSpeed = MakeBar(page, "proSpeed", SpeedBarMaximum);
+  proSpeed = MakeBar(page, "proSpeed", ringvale::SpeedBarTop);
   PlaceOnTab(proSpeed, 3360, 1320, 615, 3015);
   PlaceOnTab(MakeLabel(page, "Label8", QStringLiteral("Speed")), 3240, 4440, 855, 375);
   for (auto* label : {page->findChild<QLabel*>("Label7"), page->findChild<QLabel*>("Label8")}) {
@@ -426,8 +422,8 @@ void frmMain::Redraw() {
   cmdReject->setVisible(shown.cmdRejectVisible);
 
   // A power the bar cannot hold shows as a full bar; the boxer keeps his numbers.
-  proPower->setValue(std::clamp(shown.proPower, 0, PowerBarMaximum));
-  proSpeed->setValue(std::clamp(shown.proSpeed, 0, SpeedBarMaximum));
+  proPower->setValue(shown.proPower);
+  proSpeed->setValue(shown.proSpeed);
   for (auto* bar : {proPower, proSpeed}) {
     bar->setAccessibleDescription(QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum()));
   }

@@ -14,10 +14,7 @@
 namespace {
 
 QString VersionText() {
-  return QStringLiteral("Version %1.%2.%3")
-      .arg(ringvale::VersionMajor)
-      .arg(ringvale::VersionMinor)
-      .arg(ringvale::VersionRevision);
+  return QStringLiteral("Version ") + QString::fromUtf8(ringvale::Version);
 }
 
 }  // namespace

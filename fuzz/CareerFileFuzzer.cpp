@@ -17,16 +17,16 @@ namespace {
 // The career the game holds before each load: a failed load must leave every value of it.
 Career HeldCareer() {
   Career career;
-  const char* names[10] = {
+  const char* names[RosterSize] = {
       "Sam",          "Calvin Drummore", "Rollo Vantree", "Bram Kestovic", "Lonnie Garbutt",
       "Teo Vasquero", "Dewey Marchbank", "Ezra Kolade",   "Hollis Pryde",  "Walt Brannigan"};
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < RosterSize; ++i) {
     RosterEntry& entry = career.Roster[i];
     entry.Name = names[i];
     entry.Strength = 90;
     entry.Weight = 100 + i;
     entry.Speed = 80;
-    entry.Rank = 9 - i;
+    entry.Rank = LastPlace - i;
     entry.Opponent = NoOpponent;
     entry.WeeksToBout = WeeksAfterBout;
   }
@@ -41,6 +41,7 @@ Career HeldCareer() {
 // Values a load must not take in: they would break the game at its next step.
 void CheckLoaded(const Career& career) {
   if (!std::isfinite(career.Money)) Fail("a career loaded with money that is not a number");
+  CheckSound(career);
 }
 
 void LoadAsCareer(const std::string& bytes, bool sound) {
@@ -79,7 +80,10 @@ void LoadAsCareer(const std::string& bytes, bool sound) {
   // made huge (the game then says "Overflow"), but nothing else may go wrong.
   screen.game = &game;
   try {
-    for (int week = 0; week < 3; ++week) NextWeek(game);
+    for (int week = 0; week < 3; ++week) {
+      NextWeek(game);
+      CheckSound(game.career);
+    }
   } catch (const OverflowError&) {
   }
 }

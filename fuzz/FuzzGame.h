@@ -15,6 +15,7 @@
 #include "RecordFile.h"
 #include "ScriptedRandom.h"
 #include "modFights.h"
+#include "modFile.h"
 
 namespace ringvale::fuzz {
 
@@ -22,6 +23,15 @@ namespace ringvale::fuzz {
 [[noreturn]] inline void Fail(const std::string& why) {
   std::fprintf(stderr, "fuzz invariant broken: %s\n", why.c_str());
   std::abort();
+}
+
+// The roster rules every loaded and every played career keeps.
+inline void CheckSound(const Career& career) {
+  try {
+    CheckRoster(career);
+  } catch (const RecordError& broken) {
+    Fail(std::string("the roster broke its rules: ") + broken.what());
+  }
 }
 
 // Answers every box with OK, Cancel or No. Reading a file never opens the fight window; once a

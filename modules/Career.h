@@ -3,14 +3,10 @@
 #include <array>
 #include <string>
 
+#include "GameNumbers.h"
 #include "Int16.h"
 
 namespace ringvale {
-
-inline constexpr int RosterSize = 10;
-inline constexpr int PlayerIndex = 0;
-inline constexpr int NoOpponent = 100;  // Opponent of a boxer with no booked bout
-inline constexpr int WeeksPerYear = 52;
 
 struct RosterEntry {
   std::string Name;

@@ -16,7 +16,6 @@ constexpr const char* LogHeader = "Ringvale fight log";
 constexpr int LogVersion = 1;
 constexpr const char* BoutLine = "bout";
 constexpr const char* WeekLine = "week";
-constexpr int PlayerRounds = 10;
 
 // The file's word for each ending, in the order of Ending.
 constexpr std::array<const char*, 5> EndingWords = {"points", "knock-out", "retirement", "dive",
@@ -30,8 +29,8 @@ Int16 RosterNumber(RecordReader& file, const char* what) {
   const int line = file.LineNumber();
   const Int16 value = file.Number();
   if (value < 0 || value >= RosterSize) {
-    throw RecordError(
-        line, std::string(what) + " " + std::to_string(int(value)) + " is not one of 0 to 9");
+    throw RecordError(line, std::string(what) + " " + std::to_string(int(value)) +
+                                " is not one of 0 to " + std::to_string(LastPlace));
   }
   return value;
 }
@@ -63,8 +62,9 @@ BoutRecord ReadBout(RecordReader& file, Int16 careerWeeks) {
   }
   bout.How = static_cast<Ending>(ending);
   bout.Round = file.Number();
-  if (bout.Round < 0 || bout.Round > PlayerRounds) {
-    throw RecordError(line, "round " + std::to_string(int(bout.Round)) + " is not 0 to 10");
+  if (bout.Round < 0 || bout.Round > LastRound) {
+    throw RecordError(line, "round " + std::to_string(int(bout.Round)) + " is not 0 to " +
+                                std::to_string(LastRound));
   }
   bout.Money = file.Money();
   return bout;

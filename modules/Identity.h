@@ -3,8 +3,7 @@
 namespace ringvale {
 
 inline constexpr const char* AppTitle = "Ringvale";
-inline constexpr int VersionMajor = 1;
-inline constexpr int VersionMinor = 0;
-inline constexpr int VersionRevision = 3;
+// The one home of the version: CMakeLists.txt reads it from this line.
+inline constexpr const char* Version = "1.0.3";
 
 }  // namespace ringvale

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "GameNumbers.h"
+
 namespace ringvale {
 
 enum class Focus { Power, Speed, Rest };
@@ -16,8 +18,8 @@ struct MainWindow {
   std::string lblWeeks, frmBoxer = "Boxer Stats", lblStrength, lblWeight, lblSpeed, lblWins,
                         lblLosses, lblKO, lblDraws, lblMoney, lblChamp = "Champion",
                         lblChallenge = "No one wants to fight you.";
-  std::array<std::string, 10> lstRanks{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
-  std::array<std::string, 10> cmbBoxers{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  std::array<std::string, RosterSize> lstRanks{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  std::array<std::string, RosterSize> cmbBoxers{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
   int cmbBoxersIndex = -1;  // -1: nothing selected
   bool cmbBoxersEnabled = true, frameArrangeEnabled = true, frameAgreeEnabled = false,
        cmdSignVisible = false, cmdRejectVisible = false;
@@ -39,9 +41,15 @@ struct FightWindow {
   bool cmdDiveVisible = false;
 };
 
-// What frmHigh shows.
+// One row of frmHigh's list, column by column as shown: "1 - name", " TD: n", " $money".
+struct HallRow {
+  std::string Boxer = "-", Defences, Fortune;
+};
+
+// What frmHigh shows: each row's columns, and the same row joined by tabs as the list's text.
 struct HighWindow {
-  std::array<std::string, 10> lstHigh{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  std::array<std::string, HallOfFameSize> lstHigh{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  std::array<HallRow, HallOfFameSize> rows;
 };
 
 }  // namespace ringvale

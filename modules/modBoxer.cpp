@@ -7,33 +7,39 @@ namespace ringvale {
 
 namespace {
 
-// The clamps come before the change, so a quality lowered from just above its floor ends one
-// below it and is lifted again by the player's next week.
-void AtMost(Int16& quality, int limit, int setTo) {
-  if (quality >= limit) quality = setTo;
+// Training keeps each quality within its floor and ceiling: one that has reached a limit is first
+// set back inside it by LimitMargin. The clamps come before the change, so a quality lowered
+// from just above its floor ends one below it and is lifted again by the player's next week.
+constexpr int StrengthFloor = 80, StrengthCeiling = 100;
+constexpr int SpeedFloor = 50, SpeedCeiling = 100;
+constexpr int WeightFloor = 80, WeightCeiling = 120;
+constexpr int LimitMargin = 2;
+
+void AtMost(Int16& quality, int ceiling) {
+  if (quality >= ceiling) quality = ceiling - LimitMargin;
 }
-void AtLeast(Int16& quality, int limit, int setTo) {
-  if (quality <= limit) quality = setTo;
+void AtLeast(Int16& quality, int floor) {
+  if (quality <= floor) quality = floor + LimitMargin;
 }
 
 void TrainPower(RosterEntry& boxer) {
-  AtMost(boxer.Strength, 100, 98);
-  AtLeast(boxer.Speed, 50, 52);
+  AtMost(boxer.Strength, StrengthCeiling);
+  AtLeast(boxer.Speed, SpeedFloor);
   boxer.Strength += 2;
   boxer.Speed -= 1;
 }
 
 void TrainSpeed(RosterEntry& boxer, int weightCost) {
-  AtLeast(boxer.Weight, 80, 82);
-  AtMost(boxer.Speed, 100, 98);
+  AtLeast(boxer.Weight, WeightFloor);
+  AtMost(boxer.Speed, SpeedCeiling);
   boxer.Speed += 2;
   boxer.Weight -= weightCost;
 }
 
 void TrainRest(RosterEntry& boxer, int weightGain) {
-  AtLeast(boxer.Strength, 80, 82);
-  AtLeast(boxer.Speed, 50, 52);
-  AtMost(boxer.Weight, 120, 118);
+  AtLeast(boxer.Strength, StrengthFloor);
+  AtLeast(boxer.Speed, SpeedFloor);
+  AtMost(boxer.Weight, WeightCeiling);
   boxer.Weight += weightGain;
   boxer.Strength -= 1;
   boxer.Speed -= 1;
@@ -62,9 +68,9 @@ void StepCycle(int& frame, std::array<bool, Frames>& pictures) {
 void TrainPlayer(Game& game) {
   auto& player = game.career.Player();
   // Bouts wear Strength and Speed down without a floor; a week of training restores it.
-  AtLeast(player.Speed, 50, 52);
-  AtLeast(player.Weight, 80, 82);
-  AtLeast(player.Strength, 80, 82);
+  AtLeast(player.Speed, SpeedFloor);
+  AtLeast(player.Weight, WeightFloor);
+  AtLeast(player.Strength, StrengthFloor);
   switch (game.main.focus) {
     case Focus::Power:
       TrainPower(player);

@@ -68,7 +68,9 @@ void CommentAfterRound(Game& game) {
     game.bout.KnockdownsB += text.KnockdownsB;
     Show(game);
   }
-  if (game.bout.KnockdownsA == 3 || game.bout.KnockdownsB == 3) KnockOut(game);
+  if (game.bout.KnockdownsA == KnockdownsToStop || game.bout.KnockdownsB == KnockdownsToStop) {
+    KnockOut(game);
+  }
 }
 
 }  // namespace ringvale

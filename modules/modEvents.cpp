@@ -8,23 +8,12 @@
 #include "Identity.h"
 #include "RecordFile.h"
 #include "modFights.h"
-#include "modFile.h"
+#include "modGraphics.h"
 #include "modSetFights.h"
 
 namespace ringvale {
 
 namespace {
-
-// What the fixer offers for a dive, by the player's rank; the last place gets no offer.
-constexpr std::array<double, 9> BribeOffers = {600000, 300000, 100000, 80000, 50000,
-                                               30000,  30000,  20000,  15000};
-
-// What a points win pays, by the player's rank before the bout.
-constexpr std::array<double, 10> Purses = {500000, 200000, 80000, 50000, 35000,
-                                           22000,  22000,  15000, 10000, 5000};
-
-constexpr double CorruptionFine = 50000;
-constexpr int CaughtRoll = 3;  // of 0..5: one dive in five is found out
 
 HallTable ParseHallOfFame(const std::string& text) {
   RecordReader reader(text);
@@ -49,9 +38,11 @@ std::string HallText(const HallTable& table) {
 void ShowHallOfFame(Game& game, const HallTable& table) {
   for (std::size_t i = 0; i < table.size(); ++i) {
     const HallEntry& entry = table[i];
-    game.high.lstHigh[i] = std::to_string(i + 1) + " - " + entry.Name +
-                           "\t TD: " + std::to_string(entry.Defences) + "\t $" +
-                           MoneyOnScreen(game, entry.Fortune);
+    HallRow& row = game.high.rows[i];
+    row.Boxer = std::to_string(i + 1) + " - " + entry.Name;
+    row.Defences = " TD: " + std::to_string(entry.Defences);
+    row.Fortune = " $" + MoneyOnScreen(game, entry.Fortune);
+    game.high.lstHigh[i] = row.Boxer + "\t" + row.Defences + "\t" + row.Fortune;
   }
 }
 
@@ -116,7 +107,8 @@ void Dive(Game& game) {
 void Busted(Game& game) {
   game.screen.Message(
       "The boxing corruption allegations have found you guilty of losing fights for money. You "
-      "have been fined $50,000, don't do it again.",
+      "have been fined $" +
+          ThousandsSeparated(CorruptionFine) + ", don't do it again.",
       "BUSTED!!!");
   game.career.Money -= CorruptionFine;
 }

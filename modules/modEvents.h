@@ -16,7 +16,7 @@ struct HallEntry {
   double Fortune = 0;
   bool operator==(const HallEntry&) const = default;
 };
-using HallTable = std::array<HallEntry, 10>;
+using HallTable = std::array<HallEntry, HallOfFameSize>;
 
 // Bribes and corruption.
 void OfferBribe(Game& game);

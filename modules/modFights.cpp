@@ -13,8 +13,6 @@ namespace ringvale {
 
 namespace {
 
-constexpr int BarMaximum = 40;  // proStamina and proRivStamina run from 0 to 40
-
 RosterEntry& FighterA(Game& game) {
   return game.career.Roster.at(game.bout.FighterA);
 }
@@ -97,8 +95,7 @@ void LoadFight(Game& game) {
   game.fight = FightWindow{};
   game.bout.Fighting = true;
   game.log.MoneyAtBell = game.career.Money;
-  // The last place is never worth a fixer's money.
-  if (game.career.Player().Rank < 9) {
+  if (game.career.Player().Rank < LastPlace) {
     game.random.Reseed();
     const int bribeRoll = RoundHalfEven(2 * game.random.Next());
     if (bribeRoll == 1) OfferBribe(game);
@@ -121,19 +118,19 @@ void PlayRound(Game& game, int first, int second) {
   game.random.Reseed();
   game.random.Next();
   bout.FightRound += 1;
-  fight.cmdNextRound = bout.FightRound == 9 ? "Judges Decision" : "Next Round";
+  fight.cmdNextRound = bout.FightRound == JudgesRound ? "Judges Decision" : "Next Round";
   bout.FighterA = first;
   bout.FighterB = second;
-  if (bout.FightRound < 11) {
+  if (bout.FightRound <= LastRound) {
     fight.fraFight = "Round " + std::to_string(int(bout.FightRound));
     ScoreRound(game);
     PunchesByA(game);
     PunchesByB(game);
     // A score outside the bars' range shows as a full or empty bar.
-    fight.proStamina = std::clamp(PlayerScore(game), 0, BarMaximum);
-    fight.proRivStamina = std::clamp(RivalScore(game), 0, BarMaximum);
+    fight.proStamina = std::clamp(PlayerScore(game), 0, FightBarTop);
+    fight.proRivStamina = std::clamp(RivalScore(game), 0, FightBarTop);
   }
-  if (bout.FightRound == 10) {
+  if (bout.FightRound == LastRound) {
     // The purse goes with the judges' verdict, so it compares the scores, not the clamped bars.
     if (PlayerScore(game) > RivalScore(game)) TitlePurse(game);
     FightResult(game);
@@ -159,8 +156,8 @@ void PunchesByB(Game& game) {
 }
 
 void KnockOut(Game& game) {
-  // With both counts at 3 fighter A is the one down.
-  const bool aIsOut = game.bout.KnockdownsA == 3;
+  // With both counts at the stop fighter A is the one down.
+  const bool aIsOut = game.bout.KnockdownsA == KnockdownsToStop;
   auto& loser = aIsOut ? FighterA(game) : FighterB(game);
   auto& winner = aIsOut ? FighterB(game) : FighterA(game);
   game.screen.Message(loser.Name + " has been knocked out!!!", "KO KO KO");

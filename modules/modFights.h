@@ -4,8 +4,6 @@
 
 namespace ringvale {
 
-inline constexpr int SimulatedRounds = 9;  // a bout between two rivals
-
 void HoldBout(Game& game, int first, int second);  // the player's bout in the fight window
 void LoadFight(Game& game);                        // the fight window's load sequence
 void DoRound(Game& game);                          // Click of cmdNextRound

@@ -10,19 +10,15 @@
 #include "Identity.h"
 #include "RecordFile.h"
 #include "modEvents.h"
+#include "modGraphics.h"
 #include "modSetFights.h"
 
 namespace ringvale {
 
 namespace {
 
-constexpr int RetirementYear = 10;
 // The forced retirement stops the calendar in year 10, so no career stands later than this.
 constexpr int LastTotalWeeks = RetirementYear * WeeksPerYear + WeeksPerYear;
-constexpr int LongestBooking = 6;
-constexpr double StartingMoney = 20000;
-constexpr int PowerBarTop = 130;
-constexpr int FastestSpeed = 100;
 constexpr int HeaderLine = 1;
 constexpr int FirstBoxerLine = 2;  // roster entry i is on line i + 2
 // The name becomes "<name>.box" and, while saving, "<name>.box.tmp": keep it within the
@@ -58,7 +54,7 @@ RosterEntry NewPlayer(const std::string& name) {
   player.Strength = 90;
   player.Weight = 108;
   player.Speed = 86;
-  player.Rank = RosterSize - 1;
+  player.Rank = LastPlace;
   player.Opponent = NoOpponent;
   return player;
 }
@@ -104,58 +100,6 @@ RosterEntry ReadBoxerLine(RecordReader& file) {
 
 std::string Text(Int16 value) {
   return std::to_string(static_cast<int>(value));
-}
-
-// The rest of the game relies on ranks being a permutation and bookings being mutual; a file
-// that breaks either is refused rather than let loose on the week advance.
-void CheckRoster(const Career& career) {
-  const auto& roster = career.Roster;
-  if (roster[PlayerIndex].Name.empty()) {
-    throw RecordError(FirstBoxerLine, "the player's name is empty");
-  }
-  // The refresh after the load multiplies these in 16 bits; overflowing there would end the game.
-  try {
-    (void)(roster[PlayerIndex].Weight * roster[PlayerIndex].Strength);
-  } catch (const OverflowError&) {
-    throw RecordError(FirstBoxerLine, "the player's strength and weight are too large");
-  }
-  std::array<int, RosterSize> lineOfRank{};
-  for (int i = 0; i < RosterSize; ++i) {
-    const int line = FirstBoxerLine + i;
-    const int rank = roster[i].Rank;
-    if (rank < 0 || rank >= RosterSize) {
-      throw RecordError(line, "rank " + std::to_string(rank) + " is not one of 0 to 9");
-    }
-    if (lineOfRank[rank] != 0) {
-      throw RecordError(line, "rank " + std::to_string(rank) + " is already held on line " +
-                                  std::to_string(lineOfRank[rank]));
-    }
-    lineOfRank[rank] = line;
-  }
-  for (int i = 0; i < RosterSize; ++i) {
-    const int line = FirstBoxerLine + i;
-    const RosterEntry& boxer = roster[i];
-    const int opponent = boxer.Opponent;
-    if (opponent == NoOpponent) continue;
-    if (opponent < 0 || opponent >= RosterSize || opponent == i) {
-      throw RecordError(line, "opponent " + std::to_string(opponent) +
-                                  " is neither 100 (no bout) nor another boxer's number");
-    }
-    const RosterEntry& other = roster[opponent];
-    const std::string otherLine = std::to_string(FirstBoxerLine + opponent);
-    if (other.Opponent != i) {
-      throw RecordError(
-          line, "the bout with the boxer on line " + otherLine + " is not booked on his line");
-    }
-    if (other.WeeksToBout != boxer.WeeksToBout) {
-      throw RecordError(line, "the bout with the boxer on line " + otherLine +
-                                  " is due in a different week on his line");
-    }
-    if (boxer.WeeksToBout < 1 || boxer.WeeksToBout > LongestBooking) {
-      throw RecordError(
-          line, "a booked bout is due in " + Text(boxer.WeeksToBout) + " weeks, not 1 to 6");
-    }
-  }
 }
 
 // A whole career from a file's text; throws RecordError naming the line at fault.
@@ -221,6 +165,58 @@ std::string CareerText(const Career& career) {
 }
 
 }  // namespace
+
+void CheckRoster(const Career& career) {
+  const auto& roster = career.Roster;
+  if (roster[PlayerIndex].Name.empty()) {
+    throw RecordError(FirstBoxerLine, "the player's name is empty");
+  }
+  // The refresh after the load multiplies these in 16 bits; overflowing there would end the game.
+  try {
+    (void)(roster[PlayerIndex].Weight * roster[PlayerIndex].Strength);
+  } catch (const OverflowError&) {
+    throw RecordError(FirstBoxerLine, "the player's strength and weight are too large");
+  }
+  std::array<int, RosterSize> lineOfRank{};
+  for (int i = 0; i < RosterSize; ++i) {
+    const int line = FirstBoxerLine + i;
+    const int rank = roster[i].Rank;
+    if (rank < 0 || rank >= RosterSize) {
+      throw RecordError(line, "rank " + std::to_string(rank) + " is not one of 0 to " +
+                                  std::to_string(LastPlace));
+    }
+    if (lineOfRank[rank] != 0) {
+      throw RecordError(line, "rank " + std::to_string(rank) + " is already held on line " +
+                                  std::to_string(lineOfRank[rank]));
+    }
+    lineOfRank[rank] = line;
+  }
+  for (int i = 0; i < RosterSize; ++i) {
+    const int line = FirstBoxerLine + i;
+    const RosterEntry& boxer = roster[i];
+    const int opponent = boxer.Opponent;
+    if (opponent == NoOpponent) continue;
+    if (opponent < 0 || opponent >= RosterSize || opponent == i) {
+      throw RecordError(line, "opponent " + std::to_string(opponent) + " is neither " +
+                                  std::to_string(NoOpponent) +
+                                  " (no bout) nor another boxer's number");
+    }
+    const RosterEntry& other = roster[opponent];
+    const std::string otherLine = std::to_string(FirstBoxerLine + opponent);
+    if (other.Opponent != i) {
+      throw RecordError(
+          line, "the bout with the boxer on line " + otherLine + " is not booked on his line");
+    }
+    if (other.WeeksToBout != boxer.WeeksToBout) {
+      throw RecordError(line, "the bout with the boxer on line " + otherLine +
+                                  " is due in a different week on his line");
+    }
+    if (boxer.WeeksToBout < 1 || boxer.WeeksToBout > WeeksAhead) {
+      throw RecordError(line, "a booked bout is due in " + Text(boxer.WeeksToBout) +
+                                  " weeks, not 1 to " + std::to_string(WeeksAhead));
+    }
+  }
+}
 
 std::filesystem::path CareerFilePath(const Game& game, const std::string& name) {
   return game.folder / PathOf(name + ".box");
@@ -301,10 +297,6 @@ bool OpenCareer(Game& game, const std::filesystem::path& path) {
   return LoadCareer(game, path);
 }
 
-void OpenCareer(Game& game) {
-  OpenCareer(game, PathOf(game.career.CareerPath));
-}
-
 bool LoadCareer(Game& game, const std::filesystem::path& path) {
   std::string bytes;
   try {
@@ -334,10 +326,6 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
   return true;
 }
 
-void LoadCareer(Game& game) {
-  LoadCareer(game, PathOf(game.career.CareerPath));
-}
-
 void LoadBoxer(Game& game, const std::filesystem::path& path) {
   if (path.empty()) return;
   if (OpenCareer(game, path)) ListUpcomingFights(game);
@@ -357,14 +345,6 @@ void SaveCareer(Game& game) {
     return;
   }
   RefreshStatus(game);
-}
-
-std::string MoneyOnScreen(const Game& game, double money) {
-  std::string text = FormatMoney(money);
-  if (const auto point = text.find('.'); point != std::string::npos) {
-    text.replace(point, 1, game.decimalPoint);
-  }
-  return text;
 }
 
 void RefreshStatus(Game& game) {
@@ -391,9 +371,9 @@ void RefreshStatus(Game& game) {
   window.lblKO = Text(player.KOs);
   window.lblDraws = Text(player.Draws);
   window.lblMoney = "$" + MoneyOnScreen(game, career.Money);
-  // The bar ends at 130; a stronger boxer shows a full bar and keeps his numbers.
+  // A stronger boxer shows a full bar and keeps his numbers.
   window.proPower = std::clamp<int>(playerPower, 0, PowerBarTop);
-  if (player.Speed > FastestSpeed) player.Speed = FastestSpeed;
+  if (player.Speed > SpeedBarTop) player.Speed = SpeedBarTop;
   window.proSpeed = std::max<int>(player.Speed, 0);
   while (career.Week > WeeksPerYear) {
     career.Week -= WeeksPerYear;

@@ -17,20 +17,21 @@ void SaveCareer(Game& game);                                    // File > Save B
 
 // The career file.
 void WriteNewRoster(Game& game);  // appends the nine rivals to the file at CareerPath
-void OpenCareer(Game& game);      // refresh, load, refresh
-void LoadCareer(Game& game);      // reads the file at CareerPath; a bad file changes nothing
 
-// The same, for a path not yet the career's own: a file that fails to load leaves the game as
-// it was, CareerPath included, and answers false after telling the player why.
+// Refresh, load, refresh; the load reads the file at path. A file that fails to load leaves the
+// game as it was, CareerPath included, and answers false after telling the player why.
 bool OpenCareer(Game& game, const std::filesystem::path& path);
 bool LoadCareer(Game& game, const std::filesystem::path& path);
 void WriteNewRoster(Game& game, RecordWriter& file);  // draws the line-up, writes nine lines
 
+// What every roster holds, loaded or played: a named player whose power fits 16 bits, ranks
+// that are a permutation of 0 to LastPlace, and bookings that are mutual and due in 1 to
+// WeeksAhead weeks. The rest of the game relies on it, so a file that breaks it is refused.
+// Throws RecordError naming the file line of the first fault (boxer i is on line i + 2).
+void CheckRoster(const Career& career);
+
 // Where the career of a boxer with this name lives: the game folder, then "<name>.box".
 std::filesystem::path CareerFilePath(const Game& game, const std::string& name);
-
-// Money as the player reads it: the file's digits with the user's decimal separator.
-std::string MoneyOnScreen(const Game& game, double money);
 
 // Copies the career into the main window and folds weeks into years.
 void RefreshStatus(Game& game);

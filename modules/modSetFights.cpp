@@ -16,7 +16,7 @@ namespace {
 
 // A roster index from 0 to 9, 0 and 9 half as likely as the others.
 Int16 DrawIndex(Game& game) {
-  return RoundHalfEven(9 * game.random.Next());
+  return RoundHalfEven((RosterSize - 1) * game.random.Next());
 }
 
 bool IsFree(const RosterEntry& boxer) {
@@ -77,7 +77,7 @@ void ShowNotPossible(Game& game, const std::string& prompt) {
 void NextWeek(Game& game) {
   FreezeWindow(game);
   try {
-    if (game.career.Year == 10) {
+    if (game.career.Year == RetirementYear) {
       ShowRetired(game);
     } else if (!game.career.IsLoaded()) {
       game.screen.Message("No boxer loaded!!", "Uh-oh!");
@@ -96,7 +96,7 @@ void NextWeek(Game& game) {
 
 void ArrangeBout(Game& game, int selectedRank) {
   auto& career = game.career;
-  if (career.Year == 10) {
+  if (career.Year == RetirementYear) {
     ShowRetired(game);
     return;
   }
@@ -223,7 +223,7 @@ void AdvanceWeek(Game& game) {
 void IssueChallenge(Game& game) {
   auto& main = game.main;
   const auto& challenger = game.career.Roster.at(game.booking.MatchA);
-  main.tabMain = 2;
+  main.tabMain = ArrangeBoutTab;
   main.cmbBoxersIndex = challenger.Rank;
   main.cmbBoxersEnabled = false;
   main.lblChallenge = challenger.Name + " challenges you to a fight";

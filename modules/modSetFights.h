@@ -4,9 +4,6 @@
 
 namespace ringvale {
 
-inline constexpr int WeeksAhead = 6;         // a new booking's countdown
-inline constexpr int WeeksAfterBout = 1000;  // a freed boxer's count; cannot reach 0 in a career
-
 void NextWeek(Game& game);                       // Click of cmdNextWeek
 void ArrangeBout(Game& game, int selectedRank);  // Click of Command1; -1: nothing selected
 void SignChallenge(Game& game);                  // Click of cmdSign

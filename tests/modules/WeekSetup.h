@@ -39,12 +39,6 @@ inline void Book(Game& game, int first, int second, int weeks) {
   roster[first].WeeksToBout = roster[second].WeeksToBout = weeks;
 }
 
-inline bool Booked(const Game& game, int first, int second, int weeks) {
-  const auto& roster = game.career.Roster;
-  return roster[first].Opponent == second && roster[second].Opponent == first &&
-         roster[first].WeeksToBout == weeks && roster[second].WeeksToBout == weeks;
-}
-
 // A value whose 9 x r rounds to `index`.
 inline double Pick(int index) {
   return index == 0 ? 0.0 : (index - 0.2) / 9;
@@ -54,8 +48,8 @@ inline void PushDraw(ScriptedRandom& random, int matchA, int matchB) {
   random.Push({Pick(matchA), Pick(matchB)});
 }
 
-// Rival focus values: 2 x r rounds to 0 power, 1 speed, 2 rest.
-inline constexpr double PowerFocus = 0.25, SpeedFocus = 0.5, RestFocus = 0.9;
+// A rival focus value: 2 x 0.5 rounds to 1, speed.
+inline constexpr double SpeedFocus = 0.5;
 
 inline void PushRivalTraining(ScriptedRandom& random, double focus = SpeedFocus) {
   for (int i = 1; i < RosterSize; ++i) random.Push({focus});
@@ -76,25 +70,14 @@ inline void PushMisses(ScriptedRandom& random, int count) {
   for (int i = 0; i < count; ++i) random.Push({0.0});
 }
 
-// A bout between two rivals in which no punch lands: the unused draw, then nine exchanges.
+// A bout between two rivals in which no punch lands: the unused draw, then the exchanges.
 inline void PushSimulatedBout(ScriptedRandom& random, const Game& game, int a, int b) {
   random.Push({0.0});
-  PushMisses(random, 9 * (Punches(game.career.Roster[a]) + Punches(game.career.Roster[b])));
+  PushMisses(random,
+             SimulatedRounds * (Punches(game.career.Roster[a]) + Punches(game.career.Roster[b])));
 }
 
 // Commentary draws: 5 x 0.8 = 4, and text 4 of every round knocks no one down.
 inline constexpr double QuietComment = 0.8;
-
-// The player's bout against `rival` over ten rounds, no bribe, no landed punch, no knock-down.
-inline void PushPlayerBout(ScriptedRandom& random, const Game& game, int rival) {
-  if (game.career.Player().Rank < 9) random.Push({0.0});  // bribe roll 0: no offer
-  random.Push({QuietComment});                            // introduction
-  const int punches = Punches(game.career.Player()) + Punches(game.career.Roster[rival]);
-  for (int round = 1; round <= 10; ++round) {
-    random.Push({0.0});  // the round's unused draw
-    PushMisses(random, punches);
-    if (round < 10) random.Push({QuietComment});
-  }
-}
 
 }  // namespace ringvale::test

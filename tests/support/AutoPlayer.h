@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -54,11 +55,13 @@ class AutoPlayer {
 
   // What the player did, so a soak can show it tried everything.
   std::map<std::string, int> did;
+  std::function<void()> afterEach;  // called after each thing the player does
 
  private:
   void Do(const std::string& what, void (*action)(Game&), Game& game) {
     action(game);
     ++did[what];
+    if (afterEach) afterEach();
   }
   bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(choices_) < p; }
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices_); }

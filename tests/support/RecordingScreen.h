@@ -55,13 +55,6 @@ class RecordingScreen final : public Screen {
     ++fightsClosed;
   }
 
-  // Prompts only, in order.
-  std::vector<std::string> Prompts() const {
-    std::vector<std::string> prompts;
-    for (const auto& shown : messages) prompts.push_back(shown.prompt);
-    return prompts;
-  }
-
   std::vector<Shown> messages;
   std::vector<Shown> inputPrompts;
   std::deque<std::string> inputs;

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+
+// The numbers the rules are made of, each defined here once. The windows read their ranges
+// from here too.
+namespace ringvale {
+
+// The roster: the player and nine rivals, ranked 0 (the champion) to LastPlace.
+inline constexpr int RosterSize = 10;
+inline constexpr int PlayerIndex = 0;
+inline constexpr int LastPlace = RosterSize - 1;  // never worth a fixer's money
+inline constexpr int NoOpponent = 100;            // Opponent of a boxer with no booked bout
+
+inline constexpr int HallOfFameSize = 10;  // the champions the hall of fame keeps
+
+// The calendar.
+inline constexpr int WeeksPerYear = 52;
+inline constexpr int RetirementYear = 10;    // the career ends when this year begins
+inline constexpr int WeeksAhead = 6;         // a new booking's countdown, the longest a file holds
+inline constexpr int WeeksAfterBout = 1000;  // a freed boxer's count; cannot reach 0 in a career
+
+// A bout: rivals fight SimulatedRounds unseen; the player's bout shows its rounds one by one,
+// the caption turns to the judges at JudgesRound and the verdict comes after LastRound.
+inline constexpr int SimulatedRounds = 9;
+inline constexpr int JudgesRound = 9;
+inline constexpr int LastRound = 10;
+inline constexpr int KnockdownsToStop = 3;  // a boxer down this often is knocked out
+
+// The bars of the windows run from 0 to these tops; the game clamps what it shows into them.
+inline constexpr int PowerBarTop = 130;  // proPower; a stronger boxer shows a full bar
+inline constexpr int SpeedBarTop = 100;  // proSpeed; also the fastest a player can be
+inline constexpr int FightBarTop = 40;   // proStamina and proRivStamina
+
+// Money.
+inline constexpr double StartingMoney = 20000;
+inline constexpr double CorruptionFine = 50000;
+inline constexpr int CaughtRoll = 3;  // of the bust roll 0..5: one dive in five is found out
+// What the fixer offers for a dive, by the player's rank; the last place gets no offer.
+inline constexpr std::array<double, LastPlace> BribeOffers = {600000, 300000, 100000, 80000, 50000,
+                                                              30000,  30000,  20000,  15000};
+// What a points win pays, by the player's rank before the bout.
+inline constexpr std::array<double, RosterSize> Purses = {500000, 200000, 80000, 50000, 35000,
+                                                          22000,  22000,  15000, 10000, 5000};
+
+// The main window's Arrange Bout tab, which a rival's challenge brings to the front.
+inline constexpr int ArrangeBoutTab = 2;
+
+}  // namespace ringvale

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <filesystem>
+
+#include "GameApplication.h"
+#include "TestGame.h"
+#include "Widgets.h"
+#include "frmAbout.h"
+#include "frmHigh.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+#include "modEvents.h"
+
+namespace ringvale::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+frmMain* OpenMainWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* main = qobject_cast<frmMain*>(widget);
+    if (main != nullptr && main->isVisible()) return main;
+  }
+  return nullptr;
+}
+
+// Empty name: a key press. The main window opens with no career loaded.
+TEST(SplashTest, AKeyOrAClickOnFramePictureOrTitlesOpensTheMainWindow) {
+  for (const char* name : {"", "imgLogo", "lblProductName"}) {
+    SCOPED_TRACE(name);
+    TestGame t;
+    frmSplash splash(t.game);
+    if (*name == '\0') Render(splash, "frmSplash.png", {"imgLogo"});
+    splash.show();
+    ASSERT_EQ(OpenMainWindow(), nullptr);
+    if (*name == '\0') {
+      QTest::keyClick(&splash, Qt::Key_Space);
+    } else {
+      QTest::mouseClick(Child(splash, name), Qt::LeftButton, {}, QPoint(2, 2));
+    }
+    EXPECT_FALSE(splash.isVisible());
+    std::unique_ptr<frmMain> main(OpenMainWindow());
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(Child<QLabel>(*main, "lblChamp")->text(), "Champion");
+    EXPECT_TRUE(t.screen.messages.empty() && t.screen.inputPrompts.empty());
+  }
+}
+
+TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
+  TempFolder folder;
+  EXPECT_EQ(GameApplication::GameFolder(QString::fromStdString(folder.Path().string())),
+            folder.Path());
+  EXPECT_TRUE(fs::is_empty(folder.Path()));  // the probe leaves nothing behind
+
+  QStandardPaths::setTestModeEnabled(true);
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir(userFolder).removeRecursively();
+  // A folder that does not exist cannot be written, whoever runs the test.
+  const fs::path chosen =
+      GameApplication::GameFolder(QString::fromStdString((folder.Path() / "gone").string()));
+  EXPECT_EQ(chosen, fs::path(userFolder.toStdString()));
+  EXPECT_TRUE(fs::is_directory(chosen));  // created
+  EXPECT_FALSE(fs::exists(folder.Path() / "gone"));
+  QDir(userFolder).removeRecursively();
+  QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST(AboutTest, ShowsItsTextUnclippedAndEnterEscapeAndOkEachCloseIt) {
+  // Key_unknown stands for a click on OK.
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
+    frmAbout about;
+    if (key == Qt::Key_Return) Render(about, "frmAbout.png");
+    about.show();
+    auto* ok = Child<QPushButton>(about, "cmdOK");
+    if (key == Qt::Key_unknown) {
+      QTest::mouseClick(ok, Qt::LeftButton);
+      EXPECT_EQ(about.result(), QDialog::Accepted);
+    } else {
+      QTest::keyClick(&about, key);
+    }
+    EXPECT_FALSE(about.isVisible()) << key;
+  }
+}
+
+// Dashes until loaded; each Reload reads the file afresh into numbered rows of three columns
+// that fit the box; Close and Escape (from the list) close it.
+TEST(HighWindow, ShowsTheTableReadAfreshInColumnsAndClosesOnCloseOrEscape) {
+  TestGame t;
+  frmHigh window(t.game);
+  auto* list = Child<QListWidget>(window, "lstHigh");
+  ASSERT_EQ(list->count(), HallOfFameSize);
+  EXPECT_EQ(list->item(9)->text(), "-");
+  std::string table = "\"Marguerite-Anne Featherstonehaugh the Unbowed\",12,987654.25\r\n";
+  for (int row = 1; row < HallOfFameSize; ++row) table += "\"Gum\",1,300\r\n";
+  WriteBytes(t.folder.Path() / HallFileName, table);
+  window.Reload();
+  EXPECT_EQ(list->item(0)->text(),
+            "1 - Marguerite-Anne Featherstonehaugh the Unbowed\t TD: 12\t $987654.25");
+  EXPECT_EQ(
+      list->item(0)->data(Qt::UserRole).toStringList(),
+      QStringList({"1 - Marguerite-Anne Featherstonehaugh the Unbowed", " TD: 12", " $987654.25"}));
+  EXPECT_EQ(list->item(9)->toolTip(), "<qt>10 - Gum  TD: 1  $300</qt>");
+  Render(window, "frmHigh.png");
+  for (int i = 0; i < HallOfFameSize; ++i)
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;
+  Child<QPushButton>(window, "cmdClose")->click();
+  EXPECT_FALSE(window.isVisible());
+  window.show();
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(list, &escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(t.screen.messages.empty());
+}
+
+}  // namespace
+}  // namespace ringvale::test

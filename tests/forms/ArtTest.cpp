@@ -2,10 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <vector>
+
+#include "Twips.h"
 
 namespace {
 
@@ -87,6 +90,22 @@ TEST(Art, TrainingFramesMoveOnlyTheBag) {
       const QRect still(0, 0, series.width, series.stillRows);
       EXPECT_TRUE(frames[i].copy(still) == next.copy(still));
       EXPECT_TRUE(frames[i] != next);
+    }
+  }
+}
+
+// The faces come with the program: the same family and pitch whatever the machine has installed
+// (ctest runs this again with none of the machine's fonts).
+TEST(Fonts, EveryFaceIsTheGamesOwnWhateverFontsTheMachineHas) {
+  for (const auto& [face, family] : {std::pair{Face::Sans, "Liberation Sans"},
+                                     {Face::Serif, "Liberation Serif"},
+                                     {Face::Mono, "Liberation Mono"}}) {
+    for (const bool bold : {false, true}) {
+      const QFontInfo info(PointFont(face, 8, bold, bold));
+      EXPECT_EQ(info.family(), family);
+      EXPECT_EQ(info.fixedPitch(), face == Face::Mono) << family;
+      EXPECT_EQ(info.bold(), bold) << family;
+      EXPECT_EQ(info.italic(), bold) << family;
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "GameApplication.h"
 #include "TestGame.h"
@@ -85,6 +86,14 @@ TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   EXPECT_EQ(chosen, fs::path(userFolder.toStdString()));
   EXPECT_TRUE(fs::is_directory(chosen));  // created
   EXPECT_FALSE(fs::exists(folder.Path() / "gone"));
+  // Installed (its desktop entry in the prefix), it keeps out of the prefix even when it could
+  // write.
+  fs::create_directories(folder.Path() / "bin");
+  fs::create_directories(folder.Path() / "share/applications");
+  std::ofstream(folder.Path() / "share/applications/io.github.ringvale.Ringvale.desktop");
+  EXPECT_EQ(GameApplication::GameFolder(QString::fromStdString((folder.Path() / "bin").string())),
+            chosen);
+  EXPECT_TRUE(fs::is_empty(folder.Path() / "bin"));
   QDir(userFolder).removeRecursively();
   QStandardPaths::setTestModeEnabled(false);
 }

@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLocale>
 
 #include "ExitAfterShow.h"
@@ -18,7 +17,6 @@ int main(int argc, char** argv) {
                                              .arg(ringvale::VersionMajor)
                                              .arg(ringvale::VersionMinor)
                                              .arg(ringvale::VersionRevision));
-  GameApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
 
   ringvale::ClockRandom random;
   QtScreen screen;

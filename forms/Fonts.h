@@ -8,6 +8,6 @@
 // on the machine's fonts or its generic aliases ("Sans Serif" can be a monospaced face).
 enum class Face { Sans, Serif, Mono };
 
-// The family name of `face`. Its styles are registered with Qt the first time it is asked for,
-// so the splash pays only for the face it shows.
-QString Family(Face face);
+// The family name of `face`. Its upright or italic styles are registered with Qt the first time
+// they are asked for, so the splash pays only for what it shows.
+QString Family(Face face, bool italic = false);

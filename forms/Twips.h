@@ -26,7 +26,7 @@ inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height
 // Fonts sized in points as the layout was drawn (96 dots to the inch), so text keeps its place
 // among controls sized in pixels whatever the screen's own font scaling says.
 inline QFont PointFont(Face face, double points, bool bold = false, bool italic = false) {
-  QFont font(Family(face));
+  QFont font(Family(face, italic));
   font.setPixelSize(qRound(points * 96.0 / 72.0));
   font.setBold(bold);
   font.setItalic(italic);

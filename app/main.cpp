@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLocale>
 
 #include "ExitAfterShow.h"
@@ -15,7 +14,6 @@ int main(int argc, char** argv) {
   ExitAfterShow::InstallIfAsked(app);  // start-up measurements only (bench/startup.sh)
   GameApplication::setApplicationName(QString::fromUtf8(ringvale::AppTitle));
   GameApplication::setApplicationVersion(QString::fromUtf8(ringvale::Version));
-  GameApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
 
   ringvale::ClockRandom random;
   QtScreen screen;

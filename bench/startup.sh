@@ -6,17 +6,22 @@
 #        (default build/bench, 15 runs; configure it with -DRINGVALE_BENCH=ON)
 set -euo pipefail
 
-# Inside the X server: run one program `runs` times, one "microseconds kilobytes" line each.
+# Inside the X server: run the game and the baseline in turn, `runs` times each, one
+# "microseconds kilobytes" line per run, so a change in the machine's load falls on both alike.
 if [ "${1:-}" = "--measure" ]; then
-  program=$2 runs=$3 out=$4
+  game=$2 baseline=$3 runs=$4 out=$5
   one=$(mktemp)
-  : >"$out"
-  "$program" >/dev/null 2>&1 || true  # warm the file cache
+  : >"$out/game"
+  : >"$out/baseline"
+  "$game" >/dev/null 2>&1 || true  # warm the file cache
+  "$baseline" >/dev/null 2>&1 || true
   for _ in $(seq "$runs"); do
-    start=$(date +%s%N)
-    /usr/bin/time -f "%M" -o "$one" "$program" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo "$(((end - start) / 1000)) $(cat "$one")" >>"$out"
+    for name in game baseline; do
+      start=$(date +%s%N)
+      /usr/bin/time -f "%M" -o "$one" "${!name}" >/dev/null 2>&1
+      end=$(date +%s%N)
+      echo "$(((end - start) / 1000)) $(cat "$one")" >>"$out/$name"
+    done
   done
   rm -f "$one"
   exit 0
@@ -38,22 +43,18 @@ export RINGVALE_EXIT_AFTER_SHOW=1 QT_QPA_PLATFORM=xcb
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# One X server for every run, so only the programs differ; they take turns.
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  for turn in 1 2 3; do
-    bash "$0" --measure "$1" "$3" "$4/game.$turn"
-    bash "$0" --measure "$2" "$3" "$4/baseline.$turn"
-  done' "$0" "$game" "$baseline" "$(((runs + 2) / 3))" "$scratch"
+# One X server for every run, so only the programs differ.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --measure "$game" "$baseline" "$runs" "$scratch"
 
-median() {  # of column $2 of the lines of files $1.*
-  cat "$1".* | cut -d' ' -f"$2" | sort -g |
+median() {  # of column $2 of the lines of file $1
+  cut -d' ' -f"$2" "$1" | sort -g |
     awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 gameTime=$(median "$scratch/game" 1)
 baseTime=$(median "$scratch/baseline" 1)
 gameRss=$(median "$scratch/game" 2)
 baseRss=$(median "$scratch/baseline" 2)
-count=$(cat "$scratch"/game.* | wc -l)
+count=$(wc -l <"$scratch/game")
 echo "first window: game ${gameTime} us, baseline ${baseTime} us (medians of $count runs each)"
 echo "peak memory:  game ${gameRss} kB, baseline ${baseRss} kB"
 awk -v g="$gameTime" -v b="$baseTime" 'BEGIN { printf "time ratio %.2f (target 1.2 at most)\n", g / b }'

@@ -9,8 +9,14 @@
 
 #include "Identity.h"
 #include "Int16.h"
+#include "Twips.h"
 
-GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // Message boxes, menus and dialogs speak in the windows' face too.
+  setFont(SansFont());
+  // The desktop pairs the windows with the installed menu entry and its icon.
+  setDesktopFileName(QStringLiteral(RINGVALE_APP_ID));
+}
 
 bool GameApplication::notify(QObject* receiver, QEvent* event) {
   return DeliverGuarded([&] { return QApplication::notify(receiver, event); }, &EndAtOnce);
@@ -45,9 +51,13 @@ void GameApplication::EndAtOnce() {
 }
 
 std::filesystem::path GameApplication::GameFolder(const QString& programFolder) {
+  const QDir folder(programFolder);
+  // An installed game (its desktop entry in the same prefix) never writes among the programs of
+  // the system, even when run by someone who could.
+  const bool installed = folder.exists(QStringLiteral(RINGVALE_INSTALLED_ENTRY));
   // Writability is tried, not read from permission bits, which do not tell the whole story.
-  QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral("write-test-XXXXXX")));
-  if (probe.open()) return std::filesystem::path(programFolder.toStdString());
+  QTemporaryFile probe(folder.filePath(QStringLiteral("write-test-XXXXXX")));
+  if (!installed && probe.open()) return std::filesystem::path(programFolder.toStdString());
   const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(userFolder);
   return std::filesystem::path(userFolder.toStdString());

@@ -18,7 +18,7 @@ class GameApplication final : public QApplication {
                              const std::function<void()>& end);
   static void EndAtOnce();  // no destructors, no saves
 
-  // Where careers and the hall of fame live: the program's folder when it can be written,
-  // else the per-user data folder (created).
+  // Where careers and the hall of fame live: the program's folder when it can be written and
+  // is not an installed prefix's, else the per-user data folder (created).
   static std::filesystem::path GameFolder(const QString& programFolder);
 };

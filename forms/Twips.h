@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "Fonts.h"
+
 // The windows are laid out in twips, 15 to a pixel; Qt's high-DPI scaling does the rest.
 inline constexpr int TwipsPerPixel = 15;
 
@@ -23,20 +25,17 @@ inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height
 
 // Fonts sized in points as the layout was drawn (96 dots to the inch), so text keeps its place
 // among controls sized in pixels whatever the screen's own font scaling says.
-inline QFont PointFont(const QString& family, double points, bool bold = false,
-                       bool italic = false) {
-  QFont font(family);
-  if (family == QStringLiteral("Sans Serif")) font.setStyleHint(QFont::SansSerif);
-  if (family == QStringLiteral("Serif")) font.setStyleHint(QFont::Serif);
+inline QFont PointFont(Face face, double points, bool bold = false, bool italic = false) {
+  QFont font(Family(face, italic));
   font.setPixelSize(qRound(points * 96.0 / 72.0));
   font.setBold(bold);
   font.setItalic(italic);
   return font;
 }
 
-// The windows' default: the system's sans serif at 8 points.
+// The windows' default: MS Sans Serif 8 pt as laid out, in its metric twin.
 inline QFont SansFont(double points = 8, bool bold = false, bool italic = false) {
-  return PointFont(QStringLiteral("Sans Serif"), points, bold, italic);
+  return PointFont(Face::Sans, points, bold, italic);
 }
 
 inline void SetTextColour(QWidget* widget, const QColor& colour) {

@@ -45,7 +45,7 @@ frmAbout::frmAbout(QWidget* parent)
 
   auto* lblTitle = new QLabel(title, this);
   lblTitle->setObjectName("lblTitle");
-  lblTitle->setFont(PointFont(QStringLiteral("Serif"), 24, true));
+  lblTitle->setFont(PointFont(Face::Serif, 24, true));
   SetTextColour(lblTitle, Yellow);
   // Title and version start right of the gloves instead of over them, and the title is as
   // tall as the serif face needs.

@@ -50,7 +50,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) 
 // A long name shrinks until it fits its label rather than being cut off.
 void SetName(QLabel* label, const std::string& name) {
   const QString text = QString::fromStdString(name);
-  QFont font = PointFont(QStringLiteral("Courier New"), NamePoints, true);
+  QFont font = PointFont(Face::Mono, NamePoints, true);
   const int room = label->width() - 4;
   while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room) {
     font.setPixelSize(font.pixelSize() - 1);
@@ -86,7 +86,7 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   PlaceTwips(Label1, 480, 120, 3495, 255);
   lblPlayer = MakeLabel(this, "lblPlayer", QStringLiteral("Player"));
   PlaceTwips(lblPlayer, 360, 720, 4335, 495);
-  lblPlayer->setFont(PointFont(QStringLiteral("Courier New"), NamePoints, true));
+  lblPlayer->setFont(PointFont(Face::Mono, NamePoints, true));
   Label3 = MakeLabel(this, "Label3", QStringLiteral("vs"));
   PlaceTwips(Label3, 2520, 1200, 255, 255);
   lblRival = MakeLabel(this, "lblRival", QStringLiteral("Rival"));

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -68,6 +69,9 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, int maximum) {
 frmMain::frmMain(ringvale::Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(ringvale::AppTitle));
+  // The game's icon comes with its first real window: drawing it for the splash would only hold
+  // back the first picture.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
   setFont(SansFont());
   ChooseCareerFile = [this](const QString& start) { return AskForCareerFile(start); };
 

@@ -40,7 +40,6 @@ frmSplash::frmSplash(ringvale::Game& game, QWidget* parent)
   imgLogo->setObjectName("imgLogo");
   PlaceTwips(imgLogo, 240, 240, 6615, 3705);
 
-  const QString arial = QStringLiteral("Arial");
   auto makeLabel = [&](const char* name, const QString& text, const QFont& font) {
     auto* label = new QLabel(text, Frame1);
     label->setObjectName(name);
@@ -51,25 +50,26 @@ frmSplash::frmSplash(ringvale::Game& game, QWidget* parent)
 
   lblCompanyProduct =
       makeLabel("lblCompanyProduct", QStringLiteral("Varnholt Enterprises presents,"),
-                PointFont(arial, 20, true));
+                PointFont(Face::Sans, 20, true));
   lblCompanyProduct->move(Px(480), Px(960));
   lblCompanyProduct->adjustSize();
 
   lblProductName = makeLabel("lblProductName", QString::fromUtf8(ringvale::AppTitle),
-                             PointFont(arial, 32, true));
+                             PointFont(Face::Sans, 32, true));
   PlaceTwips(lblProductName, 1920, 1320, 4815, 765);
 
-  lblVersion = makeLabel("lblVersion", VersionText(), PointFont(arial, 12, true));
+  lblVersion = makeLabel("lblVersion", VersionText(), PointFont(Face::Sans, 12, true));
   lblVersion->move(Px(4920), Px(2160));
   lblVersion->adjustSize();
 
-  lblCompany = makeLabel("lblCompany", QStringLiteral("Varnholt Enterprises"), PointFont(arial, 8));
+  lblCompany =
+      makeLabel("lblCompany", QStringLiteral("Varnholt Enterprises"), PointFont(Face::Sans, 8));
   lblCompany->move(Px(5280), Px(3720));
   lblCompany->adjustSize();
 
   lblCredit =
       makeLabel("lblCredit", QStringLiteral("Code, art and bruised knuckles: the Ringvale team"),
-                PointFont(arial, 8));
+                PointFont(Face::Sans, 8));
   lblCredit->move(Px(360), Px(3720));
   lblCredit->adjustSize();
 

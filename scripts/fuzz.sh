@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${RINGVALE_FUZZ_BUILD:-build/fuzz}
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRINGVALE_FUZZ=ON \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build"

@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Ringvale needs to build, run and test, when any is missing.
+# Installs the Debian packages Ringvale needs when any is missing: to build and run the game, and
+# with --test also to test, fuzz and benchmark it, or with --package to make its Debian package.
+# Usage: scripts/install-deps.sh [--test | --package]
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
-  libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  fonts-liberation
+  fonts-liberation # compiled into the program
 )
+case "${1:-}" in
+  --test) packages+=(libgtest-dev libbenchmark-dev clang) ;;
+  --package) packages+=(dpkg-dev file) ;;
+esac
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+install_missing() {
+  local missing=()
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
 
-echo "Installing: ${missing[*]}"
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+install_missing "${packages[@]}"
+if [ "${1:-}" = "--test" ]; then
+  # The fuzzers' run-time library belongs to the clang installed, whatever the release ships.
+  install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+fi

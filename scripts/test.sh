@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --test
 jobs=$(nproc)
 
 # The benchmarks are built here too, so they keep compiling; bench/ says how to run them.

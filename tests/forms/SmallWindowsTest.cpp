@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "GameApplication.h"
 #include "TestGame.h"
+#include "Twips.h"
 #include "Widgets.h"
 #include "frmAbout.h"
 #include "frmHigh.h"
@@ -66,6 +69,14 @@ TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   EXPECT_EQ(chosen, fs::path(userFolder.toStdString()));
   EXPECT_TRUE(fs::is_directory(chosen));  // created
   EXPECT_FALSE(fs::exists(folder.Path() / "gone"));
+  // Installed (its desktop entry in the prefix), it keeps out of the prefix even when it could
+  // write.
+  fs::create_directories(folder.Path() / "bin");
+  fs::create_directories(folder.Path() / "share/applications");
+  std::ofstream(folder.Path() / "share/applications/io.github.ringvale.Ringvale.desktop");
+  EXPECT_EQ(GameApplication::GameFolder(QString::fromStdString((folder.Path() / "bin").string())),
+            chosen);
+  EXPECT_TRUE(fs::is_empty(folder.Path() / "bin"));
   QDir(userFolder).removeRecursively();
   QStandardPaths::setTestModeEnabled(false);
 }
@@ -115,6 +126,22 @@ TEST(HighWindow, ShowsTheTableReadAfreshInColumnsAndClosesOnCloseOrEscape) {
   QApplication::sendEvent(list, &escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(t.screen.messages.empty());
+}
+
+// The faces come with the program: the same family and pitch whatever the machine has installed
+// (ctest runs this again with none of the machine's fonts).
+TEST(Fonts, EveryFaceIsTheGamesOwnWhateverFontsTheMachineHas) {
+  for (const auto& [face, family] : {std::pair{Face::Sans, "Liberation Sans"},
+                                     {Face::Serif, "Liberation Serif"},
+                                     {Face::Mono, "Liberation Mono"}}) {
+    for (const bool bold : {false, true}) {
+      const QFontInfo info(PointFont(face, 8, bold, bold));
+      EXPECT_EQ(info.family(), family);
+      EXPECT_EQ(info.fixedPitch(), face == Face::Mono) << family;
+      EXPECT_EQ(info.bold(), bold) << family;
+      EXPECT_EQ(info.italic(), bold) << family;
+    }
+  }
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 
-// Window tests run without a display unless told otherwise.
+#include "Twips.h"
+
+// Window tests run without a display unless told otherwise, in the game's face as the game does.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QApplication::setFont(SansFont());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

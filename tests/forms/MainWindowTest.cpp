@@ -47,7 +47,6 @@ class MainWindowTest : public ::testing::Test {
   bool Enabled(const char* name) { return Child(main, name)->isEnabled(); }
   bool Hidden(const char* name) { return Child(main, name)->isHidden(); }
   void Trigger(const char* action) { Child<QAction>(main, action)->trigger(); }
-  void Tick() { QMetaObject::invokeMethod(Child<QTimer>(main, "timPunch"), "timeout"); }
   void NewSam() {
     t.screen.inputs.push_back("Sam");
     t.random.Push({0.0});  // line-up 0
@@ -123,20 +122,6 @@ TEST_F(MainWindowTest, ArrangingForwardsTheChosenRankAndAChallengeIsSignedOnArra
   Child<QPushButton>(main, "cmdSign")->click();
   EXPECT_EQ(Text("lblChallenge"), "You are fighting Calvin Drummore.");
   EXPECT_TRUE(Hidden("cmdSign") && Enabled("frameArrange") && !Enabled("frameAgree"));
-}
-
-TEST_F(MainWindowTest, TrainingOptionsAndTheTimerMoveTheBag) {
-  Child<QAbstractButton>(main, "optSpeed")->click();
-  EXPECT_EQ(t.game.main.focus, Focus::Speed);
-  Tick();
-  EXPECT_TRUE(Hidden("imgS1") && Hidden("imgP1"));
-  EXPECT_FALSE(Hidden("imgS2"));
-  Child<QAbstractButton>(main, "optRest")->click();
-  Tick();
-  Tick();
-  EXPECT_FALSE(Hidden("imgS2"));
-  Child<QTabWidget>(main, "tabMain")->setCurrentIndex(3);
-  EXPECT_EQ(t.game.main.tabMain, 3);
 }
 
 // An induction at the forced retirement shows at once in a hall of fame left open.

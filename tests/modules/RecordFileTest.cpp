@@ -22,12 +22,6 @@ std::string ReadError(const std::string& text) {
   return "";
 }
 
-TEST(RecordFile, WriterQuotesTextAndWritesPlainNumbersWithCrlf) {
-  RecordWriter writer;
-  writer.String("Rocky, Jr").Number(-3).Money(1234.5).EndLine().String("").Number(32767).EndLine();
-  EXPECT_EQ(writer.Text(), "\"Rocky, Jr\",-3,1234.5\r\n\"\",32767\r\n");
-}
-
 TEST(RecordFile, MoneyIsWrittenWithAPeriodAndFifteenDigitsAtMost) {
   for (const auto& [money, text] :
        std::vector<std::pair<double, std::string>>{{20000, "20000"},

@@ -51,7 +51,6 @@ class FightWindowTest : public ::testing::Test {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &press);
   }
-  QString Comments() { return Child<QPlainTextEdit>(*window, "txtComments")->toPlainText(); }
 
   TestGame t;
   Game& game = t.game;
@@ -67,7 +66,8 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
     NextRound(QuietComment, round == 1);  // Enter plays a round as well
     EXPECT_EQ(Frame(), QString("Round %1").arg(round));
     EXPECT_EQ(Child<QProgressBar>(*window, "proStamina")->value(), 29);
-    EXPECT_EQ(Comments().toStdString(), game.fight.txtComments);
+    EXPECT_EQ(Child<QPlainTextEdit>(*window, "txtComments")->toPlainText().toStdString(),
+              game.fight.txtComments);
     EXPECT_TRUE(Child(*window, "cmdDive")->isVisible());
     if (round == 5) Render(*window, "frmFight.png");
   }

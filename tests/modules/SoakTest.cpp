@@ -19,7 +19,7 @@
 namespace ringvale::test {
 namespace {
 
-constexpr int CareersPerShard = 50;           // four shards: 200 careers
+constexpr int CareersPerShard = 50;        // four shards: 200 careers
 constexpr std::array TranscribedSeeds{4};  // defends the title and is inducted
 constexpr int WeeksPerCareer = 520;
 constexpr int SaveEvery = 13;

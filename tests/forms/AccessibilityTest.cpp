@@ -49,7 +49,12 @@ TEST(AccessibilityTest, EveryWindowNamesItsControlsAndTabsDownTheScreen) {
   t.game.fight.cmdDiveVisible = true;  // as after a bribe offer
   frmFight fight{t.game};
   Walk(fight);
-  EXPECT_EQ(Child(fight, "proStamina")->accessibleName(), "Sam: 0 of 40");
+  // Each stamina bar says whose it is and its value, to the eye and to a screen reader.
+  for (const auto& [bar, says] : {std::pair{"proStamina", "Sam: 0 of 40"},
+                                  std::pair{"proRivStamina", "Ivo Marchetti: 0 of 40"}}) {
+    EXPECT_EQ(Child(fight, bar)->toolTip(), says);
+    EXPECT_EQ(Child(fight, bar)->accessibleName(), says);
+  }
   frmHigh high{t.game};
   Walk(high);
   frmAbout about;
@@ -65,7 +70,7 @@ TEST(AccessibilityTest, EveryWindowNamesItsControlsAndTabsDownTheScreen) {
   OnNextModal(walkThenClose);
   screen.Message("The fight has been arranged", "Fight is set!|");
   OnNextModal(walkThenClose);
-  screen.InputBox("Whats your name?", "Create a new boxer");
+  EXPECT_EQ(screen.InputBox("Whats your name?", "Create a new boxer"), "");  // Escape cancels
 }
 
 // A key as the window system delivers it: to the window with the focus, which hands it to its

@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QChartView>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLineSeries>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -13,7 +11,6 @@
 #include "AutoPlayer.h"
 #include "CareerFiles.h"
 #include "Widgets.h"
-#include "frmFight.h"
 #include "frmMain.h"
 
 namespace ringvale::test {
@@ -24,12 +21,6 @@ QStringList Column(const QTableView& table, int column, int role = Qt::DisplayRo
   for (int row = 0; row < table.model()->rowCount(); ++row)
     cells << table.model()->index(row, column).data(role).toString();
   return cells;
-}
-
-void ExpectEscapeCloses(QWidget& window, const char* focused) {
-  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(Child(window, focused), &escape);
-  EXPECT_FALSE(window.isVisible()) << window.objectName().toStdString();
 }
 
 TEST(CareerWindows, RecordsShowTheLoadedCareerSortedByAnyColumnAndFollowTheWeeks) {
@@ -141,20 +132,6 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   Child<QAction>(main, "mnuNew")->trigger();
   EXPECT_TRUE(points("chtSpeed").isEmpty());
   ExpectEscapeCloses(window, "chtMoney");
-}
-
-TEST(CareerWindows, EachStaminaBarSaysWhoseItIsAndItsValue) {
-  TestGame t;
-  t.game.fight.lblPlayer = "Sam";
-  t.game.fight.lblRival = "Walt Brannigan";
-  t.game.fight.proStamina = 23;
-  t.game.fight.proRivStamina = FightBarTop;
-  frmFight fight(t.game);
-  for (const auto& [bar, says] : {std::pair{"proStamina", "Sam: 23 of 40"},
-                                  std::pair{"proRivStamina", "Walt Brannigan: 40 of 40"}}) {
-    EXPECT_EQ(Child<QProgressBar>(fight, bar)->toolTip(), says);
-    EXPECT_EQ(Child<QProgressBar>(fight, bar)->accessibleName(), says);
-  }
 }
 
 }  // namespace

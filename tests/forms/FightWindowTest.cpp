@@ -36,22 +36,17 @@ class FightWindowTest : public ::testing::Test {
   }
   QString Text(const char* name) { return Child(*window, name)->property("text").toString(); }
   QString Frame() { return Child<QGroupBox>(*window, "fraFight")->title(); }
-  // One press of Next Round (or of Enter) with no landed punch and the round text given.
-  void NextRound(double comment = QuietComment, bool enter = false) {
+  // One press of Next Round with no landed punch and a quiet round.
+  void NextRound() {
     t.random.Push({0.0});
     PushMisses(t.random, 20);
-    if (game.bout.FightRound < 9) t.random.Push({comment});
-    if (enter) {
-      Key(Qt::Key_Return);
-    } else {
-      Child<QPushButton>(*window, "cmdNextRound")->click();
-    }
+    if (game.bout.FightRound < 9) t.random.Push({QuietComment});
+    Child<QPushButton>(*window, "cmdNextRound")->click();
   }
   void Key(int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &press);
   }
-  QString Comments() { return Child<QPlainTextEdit>(*window, "txtComments")->toPlainText(); }
 
   TestGame t;
   Game& game = t.game;
@@ -64,10 +59,11 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   game.career.Roster[3].Name = "Bartholomew Kestovic";
   Open(3, 0.5);
   for (int round = 1; round <= 9; ++round) {
-    NextRound(QuietComment, round == 1);  // Enter plays a round as well
+    NextRound();
     EXPECT_EQ(Frame(), QString("Round %1").arg(round));
     EXPECT_EQ(Child<QProgressBar>(*window, "proStamina")->value(), 29);
-    EXPECT_EQ(Comments().toStdString(), game.fight.txtComments);
+    EXPECT_EQ(Child<QPlainTextEdit>(*window, "txtComments")->toPlainText().toStdString(),
+              game.fight.txtComments);
     EXPECT_TRUE(Child(*window, "cmdDive")->isVisible());
     if (round == 5) Render(*window, "frmFight.png");
   }

@@ -47,7 +47,6 @@ class MainWindowTest : public ::testing::Test {
   bool Enabled(const char* name) { return Child(main, name)->isEnabled(); }
   bool Hidden(const char* name) { return Child(main, name)->isHidden(); }
   void Trigger(const char* action) { Child<QAction>(main, action)->trigger(); }
-  void Tick() { QMetaObject::invokeMethod(Child<QTimer>(main, "timPunch"), "timeout"); }
   void NewSam() {
     t.screen.inputs.push_back("Sam");
     t.random.Push({0.0});  // line-up 0
@@ -103,15 +102,8 @@ TEST_F(MainWindowTest, EveryTabShowsALoadedCareer) {
   }
 }
 
-TEST_F(MainWindowTest, ArrangingForwardsTheChosenRankAndAChallengeIsSignedOnArrangeBout) {
-  NewSam();
-  Child<QComboBox>(main, "cmbBoxers")->setCurrentIndex(8);
-  for (int i = 0; i < 9; ++i) t.random.Push({0.5});  // the rivals' training this week
-  Child<QPushButton>(main, "Command1")->click();
-  EXPECT_EQ(Texts({"lblChallenge", "lblWeeks"}),
-            QStringList({"You are fighting Calvin Drummore", "Year : 0, Week : 2"}));
-  EXPECT_EQ(Lines("comUpcoming"), QStringList{"Sam vs Calvin Drummore in 5 week(s)"});
-  t.screen.answers = {true};  // replace the career just made
+// Arranging a bout from the keyboard is played in the accessibility tests.
+TEST_F(MainWindowTest, AChallengeIsSignedOnArrangeBout) {
   NewSam();
   t.game.booking.MatchA = 1;  // Calvin Drummore, ranked 8
   IssueChallenge(t.game);
@@ -122,21 +114,8 @@ TEST_F(MainWindowTest, ArrangingForwardsTheChosenRankAndAChallengeIsSignedOnArra
   EXPECT_FALSE(Enabled("cmbBoxers") || Enabled("frameArrange") || Hidden("cmdSign"));
   Child<QPushButton>(main, "cmdSign")->click();
   EXPECT_EQ(Text("lblChallenge"), "You are fighting Calvin Drummore.");
+  EXPECT_EQ(Lines("comUpcoming"), QStringList{"Sam vs Calvin Drummore in 6 week(s)"});
   EXPECT_TRUE(Hidden("cmdSign") && Enabled("frameArrange") && !Enabled("frameAgree"));
-}
-
-TEST_F(MainWindowTest, TrainingOptionsAndTheTimerMoveTheBag) {
-  Child<QAbstractButton>(main, "optSpeed")->click();
-  EXPECT_EQ(t.game.main.focus, Focus::Speed);
-  Tick();
-  EXPECT_TRUE(Hidden("imgS1") && Hidden("imgP1"));
-  EXPECT_FALSE(Hidden("imgS2"));
-  Child<QAbstractButton>(main, "optRest")->click();
-  Tick();
-  Tick();
-  EXPECT_FALSE(Hidden("imgS2"));
-  Child<QTabWidget>(main, "tabMain")->setCurrentIndex(3);
-  EXPECT_EQ(t.game.main.tabMain, 3);
 }
 
 // An induction at the forced retirement shows at once in a hall of fame left open.

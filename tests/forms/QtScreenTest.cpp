@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -9,7 +7,6 @@
 #include "QtScreen.h"
 #include "TestGame.h"
 #include "Widgets.h"
-#include "frmFight.h"
 #include "frmMain.h"
 
 namespace ringvale::test {
@@ -58,23 +55,6 @@ TEST_F(QtScreenTest, MessageShowsTheStateItSpeaksOfUnlessTheWindowIsFrozen) {
   EXPECT_EQ(Money(), "$5");
 }
 
-TEST_F(QtScreenTest, InputBoxAnswersWhatWasTypedOrNothingOnCancel) {
-  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-    QStringList shown;
-    OnNextModal([&](QWidget* modal) {
-      auto* input = qobject_cast<QInputDialog*>(modal);
-      ASSERT_NE(input, nullptr);
-      auto* edit = input->findChild<QLineEdit*>();
-      shown = {input->labelText(), input->windowTitle(), edit->text()};
-      QTest::keyClicks(edit, "Sam");
-      QTest::keyClick(edit, key);
-    });
-    EXPECT_EQ(screen.InputBox("Whats your name?", "Create a new boxer"),
-              key == Qt::Key_Return ? "Sam" : "");
-    EXPECT_EQ(shown, QStringList({"Whats your name?", "Create a new boxer", ""}));
-  }
-}
-
 // Enter, Escape and the close box all answer No; only Yes answers Yes.
 TEST_F(QtScreenTest, ConfirmAsksYesOrNoWithNoTheDefault) {
   const QString prompt = "A boxer named Tom & Jerry already has a career. Replace it?";
@@ -95,23 +75,6 @@ TEST_F(QtScreenTest, ConfirmAsksYesOrNoWithNoTheDefault) {
     EXPECT_EQ(screen.Confirm(prompt.toStdString(), "Ringvale"), way == 3) << way;
     EXPECT_EQ(shown, QStringList({"MessageBox", "Ringvale", prompt})) << way;
   }
-}
-
-TEST_F(QtScreenTest, ShowFightRunsTheFightWindowOverTheMainWindowUntilCloseFight) {
-  screen.CloseFight();  // nothing open: no effect
-  EXPECT_EQ(screen.FightWindow(), nullptr);
-  bool wasFight = false;
-  QWidget* over = nullptr;
-  OnNextModal([&](QWidget* modal) {
-    wasFight = qobject_cast<frmFight*>(modal) != nullptr && screen.FightWindow() != nullptr;
-    over = modal->parentWidget();
-    screen.CloseFight();
-  });
-  screen.ShowFight();
-  EXPECT_TRUE(wasFight);
-  EXPECT_EQ(over, &main);
-  EXPECT_EQ(screen.FightWindow(), nullptr);
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -38,6 +39,12 @@ inline QWidget& OpenedBy(const QObject& main, const char* action, const char* na
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window->objectName() == name && window->isVisible()) return *window;
   throw std::logic_error(std::string(name) + " did not open");
+}
+
+inline void ExpectEscapeCloses(QWidget& window, const char* focused) {
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(Child(window, focused), &escape);
+  EXPECT_FALSE(window.isVisible()) << window.objectName().toStdString();
 }
 
 // Runs `act` on the next modal window to open, from inside its own event loop: the way a test

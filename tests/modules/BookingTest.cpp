@@ -54,7 +54,7 @@ TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
   EXPECT_EQ(game.main.lblChallenge, "No one wants to fight you.");
 }
 
-TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNeitherButtonDoesAnything) {
+TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNoButtonDoesAnything) {
   for (const bool loaded : {false, true}) {
     for (const bool arrange : {false, true}) {
       SetUpCareer(game);
@@ -67,9 +67,12 @@ TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNeitherButtonDoesAnything) {
       EXPECT_EQ(game.career, before) << loaded << arrange;
     }
   }
+  game.career = Career{};
+  SaveCareer(game);
+  EXPECT_TRUE(Snapshot(t.folder.Path()).empty());
   const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
   const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer, retired, retired}));
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer, retired, retired, noBoxer}));
   EXPECT_EQ(t.random.draws, 0);
   EXPECT_EQ(t.screen.freezes, 2);
   EXPECT_FALSE(t.screen.frozen);

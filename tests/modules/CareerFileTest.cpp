@@ -19,15 +19,6 @@ TEST(CareerFile, TheLineUpDrawRoundsHalvesToEven) {
     EXPECT_EQ(ReadBytes(t.game.folder / "Sam.box"), Fixture("new-sam-lineup" + lineUp + ".box"))
         << "draw " << draw;
   }
-  // The rivals alone, appended to a file holding the header and the player.
-  TestGame t;
-  const std::string full = Fixture("new-sam-lineup1.box");
-  const fs::path path = t.game.folder / "Sam.box";
-  WriteBytes(path, full.substr(0, full.find("\"Calvin")));
-  t.game.career.CareerPath = path.string();
-  t.random.Push({0.5});
-  WriteNewRoster(t.game);
-  EXPECT_EQ(ReadBytes(path), full);
 }
 
 TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
@@ -126,13 +117,6 @@ TEST(CareerFile, MissingOrUnreadableFilesAreNamedAndChangeNothing) {
                   "Cannot load boxer"},
                  {"Cannot read \"" + folder.string() + "\": it is a folder, not a file.",
                   "Cannot load boxer"}});
-}
-
-TEST(CareerFile, SavingWithNoCareerWritesNothing) {
-  TestGame t;
-  SaveCareer(t.game);
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{{"No boxer loaded!!", "Uh-oh!"}}));
-  EXPECT_TRUE(Snapshot(t.game.folder).empty());
 }
 
 TEST(CareerFile, RefreshClampsSpeedAndFoldsWeeksIntoYears) {

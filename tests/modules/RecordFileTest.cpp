@@ -22,23 +22,12 @@ std::string ReadError(const std::string& text) {
   return "";
 }
 
-TEST(RecordFile, WriterQuotesTextAndWritesPlainNumbersWithCrlf) {
-  RecordWriter writer;
-  writer.String("Rocky, Jr").Number(-3).Money(1234.5).EndLine().String("").Number(32767).EndLine();
-  EXPECT_EQ(writer.Text(), "\"Rocky, Jr\",-3,1234.5\r\n\"\",32767\r\n");
-}
-
 TEST(RecordFile, MoneyIsWrittenWithAPeriodAndFifteenDigitsAtMost) {
-  for (const auto& [money, text] :
-       std::vector<std::pair<double, std::string>>{{20000, "20000"},
-                                                   {-50000, "-50000"},
-                                                   {0.1, "0.1"},
-                                                   {-0.0, "0"},
-                                                   {123456789.123456789, "123456789.123457"},
-                                                   {999999999999999, "999999999999999"},
-                                                   {1e15, "1E+15"},
-                                                   {0.00001, "1E-05"}})
-    EXPECT_EQ(FormatMoney(money), text);
+  std::string written;
+  for (const double money :
+       {20000.0, -50000.0, 0.1, -0.0, 123456789.123456789, 999999999999999.0, 1e15, 0.00001})
+    written += FormatMoney(money) + " ";
+  EXPECT_EQ(written, "20000 -50000 0.1 0 123456789.123457 999999999999999 1E+15 1E-05 ");
   EXPECT_THROW(FormatMoney(1e308 * 10), OverflowError);
 }
 

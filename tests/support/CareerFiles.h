@@ -40,10 +40,10 @@ inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& 
 struct LoadedGame : TestGame {
   LoadedGame() {
     WriteBytes(careerFile, Fixture("rocky-year3.box"));
+    std::string hall;
     for (int row = 0; row < 10; ++row)
-      hallOfFame +=
-          "\"Champ " + std::to_string(row) + "\",1," + std::to_string(9 - row) + "0000\r\n";
-    WriteBytes(game.folder / HallFileName, hallOfFame);
+      hall += "\"Champ " + std::to_string(row) + "\",1," + std::to_string(9 - row) + "0000\r\n";
+    WriteBytes(game.folder / HallFileName, hall);
     LoadBoxer(game, careerFile);
     if (!screen.messages.empty()) throw std::logic_error(screen.messages[0].prompt);
     Keep();
@@ -63,7 +63,6 @@ struct LoadedGame : TestGame {
   }
 
   std::filesystem::path careerFile = game.folder / "Rocky.box";
-  std::string hallOfFame;
   Career careerBefore;
   std::vector<std::string> upcomingBefore;
   std::map<std::string, std::string> filesBefore;

@@ -44,10 +44,7 @@ class RecordingScreen final : public Screen {
     frozen = true;
     ++freezes;
   }
-  void UnfreezeWindow() override {
-    frozen = false;
-    ++unfreezes;
-  }
+  void UnfreezeWindow() override { frozen = false; }
   void ShowFight() override;
   void CloseFight() override {
     if (!fightOpen) return;
@@ -64,7 +61,7 @@ class RecordingScreen final : public Screen {
   Game* game = nullptr;                  // needed to play bouts
   std::function<void(Game&)> playFight;  // plays one bout while the window is open
   bool frozen = false, fightOpen = false;
-  int freezes = 0, unfreezes = 0, fightsShown = 0, fightsClosed = 0;
+  int freezes = 0, fightsShown = 0, fightsClosed = 0;
 };
 
 }  // namespace ringvale::test

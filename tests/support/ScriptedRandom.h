@@ -13,7 +13,7 @@ namespace ringvale::test {
 class ScriptedRandom final : public Random {
  public:
   void Push(std::initializer_list<double> next) { values.insert(values.end(), next); }
-  void Reseed() override { ++reseeds; }
+  void Reseed() override {}
   double Next() override {
     if (values.empty()) throw std::logic_error("ScriptedRandom ran out of values");
     const double value = values.front();
@@ -23,7 +23,6 @@ class ScriptedRandom final : public Random {
   }
 
   std::deque<double> values;
-  int reseeds = 0;
   int draws = 0;
 };
 
@@ -31,7 +30,7 @@ class ScriptedRandom final : public Random {
 class SeededRandom final : public Random {
  public:
   explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
-  void Reseed() override { ++reseeds; }
+  void Reseed() override {}
   double Next() override {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -39,7 +38,6 @@ class SeededRandom final : public Random {
     z ^= z >> 31;
     return static_cast<double>(z >> 11) * 0x1.0p-53;
   }
-  int reseeds = 0;
 
  private:
   std::uint64_t state_;

@@ -19,15 +19,18 @@ CareerWindow::CareerWindow(ringvale::Game& game, const char* name, const QString
   auto* layout = new QVBoxLayout(this);
   body_ = new QVBoxLayout;
   layout->addLayout(body_, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  cmdClose_ = new QPushButton(QStringLiteral("Close"), this);
-  cmdClose_->setObjectName("cmdClose");
-  cmdClose_->setAccessibleName(QStringLiteral("Close the window"));
-  cmdClose_->setAutoDefault(false);
-  buttons->addWidget(cmdClose_);
-  layout->addLayout(buttons);
-  connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
+  buttons_ = new QHBoxLayout;
+  buttons_->addStretch();
+  layout->addLayout(buttons_);
+}
+
+void CareerWindow::AddCloseButton() {
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  close->setObjectName("cmdClose");
+  close->setAccessibleName(QStringLiteral("Close the window"));
+  close->setAutoDefault(false);
+  buttons_->addWidget(close);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void CareerWindow::keyPressEvent(QKeyEvent* event) {

@@ -21,6 +21,8 @@ class CareerWindow : public QWidget {
  protected:
   // The window's controls go above the Close button.
   QBoxLayout* Body() const { return body_; }
+  // Made last, so Tab reaches it after the window's own controls.
+  void AddCloseButton();
   // Widens `table` (and so the window) until every column shows whole, and makes it tall enough
   // for `rows` rows; it never shrinks, so the window does not jump from week to week.
   static void FitTable(QTableView* table, int rows = 0);
@@ -30,7 +32,7 @@ class CareerWindow : public QWidget {
 
  private:
   QBoxLayout* body_;
-  QPushButton* cmdClose_;
+  QBoxLayout* buttons_;
 };
 
 // The tint that marks the player's own rows.

@@ -85,10 +85,12 @@ frmChart::frmChart(ringvale::Game& game)
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(380, 260);
     view->setAccessibleName(QString::fromUtf8(text.title) + QStringLiteral(" week by week"));
+    view->viewport()->setFocusPolicy(Qt::NoFocus);  // the view itself takes the focus
     grid->addWidget(view, chart / 2, chart % 2);
     plots_[chart] = {view, series, years, values};
   }
   Body()->addLayout(grid);
+  AddCloseButton();
   Redraw();
 }
 

@@ -131,6 +131,7 @@ frmFightLog::frmFightLog(ringvale::Game& game)
   Body()->addWidget(caption);
   Body()->addWidget(tblFightLog_);
   setTabOrder(chkMine_, tblFightLog_);
+  AddCloseButton();
   Redraw();
   resize(minimumSizeHint().width(), 460);
 }

@@ -18,6 +18,15 @@ frmRecords::frmRecords(ringvale::Game& game)
   sorted_->setSortRole(RecordsModel::SortRole);
   sorted_->setDynamicSortFilter(true);
 
+  // The keyboard's way to sort: numbers from the highest, places, names and bouts from the first.
+  auto* sortCaption = new QLabel(QStringLiteral("&Sort by:"), this);
+  sortCaption->setObjectName("lblSortBy");
+  cmbSortBy_ = new QComboBox(this);
+  cmbSortBy_->setObjectName("cmbSortBy");
+  cmbSortBy_->setAccessibleName(QStringLiteral("Sort the records by"));
+  sortCaption->setBuddy(cmbSortBy_);
+  for (int column = 0; column < RecordsModel::Columns; ++column)
+    cmbSortBy_->addItem(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
   auto* caption =
       new QLabel(QStringLiteral("&Boxers (your boxer in bold; click a heading to sort):"), this);
   caption->setObjectName("lblRecords");
@@ -35,15 +44,6 @@ frmRecords::frmRecords(ringvale::Game& game)
   tblRecords_->verticalHeader()->hide();
   tblRecords_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   tblRecords_->setWordWrap(false);
-  // The keyboard's way to sort: numbers from the highest, places, names and bouts from the first.
-  auto* sortCaption = new QLabel(QStringLiteral("&Sort by:"), this);
-  sortCaption->setObjectName("lblSortBy");
-  cmbSortBy_ = new QComboBox(this);
-  cmbSortBy_->setObjectName("cmbSortBy");
-  cmbSortBy_->setAccessibleName(QStringLiteral("Sort the records by"));
-  sortCaption->setBuddy(cmbSortBy_);
-  for (int column = 0; column < RecordsModel::Columns; ++column)
-    cmbSortBy_->addItem(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
   connect(cmbSortBy_, &QComboBox::activated, this, [this](int column) {
     const bool fromFirst = column == RecordsModel::Place || column == RecordsModel::Name ||
                            column == RecordsModel::Booked;
@@ -58,7 +58,7 @@ frmRecords::frmRecords(ringvale::Game& game)
   Body()->addLayout(sortRow);
   Body()->addWidget(caption);
   Body()->addWidget(tblRecords_);
-  setTabOrder(cmbSortBy_, tblRecords_);
+  AddCloseButton();
   Redraw();
 }
 

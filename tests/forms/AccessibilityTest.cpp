@@ -9,9 +9,12 @@
 #include "TestGame.h"
 #include "Widgets.h"
 #include "frmAbout.h"
+#include "frmChart.h"
 #include "frmFight.h"
+#include "frmFightLog.h"
 #include "frmHigh.h"
 #include "frmMain.h"
+#include "frmRecords.h"
 #include "frmSplash.h"
 #include "modFights.h"
 #include "modFile.h"
@@ -61,6 +64,12 @@ TEST(AccessibilityTest, EveryWindowNamesItsControlsAndTabsDownTheScreen) {
   Walk(about);
   frmSplash splash{t.game};
   Walk(splash);
+  frmRecords records{t.game};
+  Walk(records);
+  frmFightLog fightLog{t.game};
+  Walk(fightLog);
+  frmChart chart{t.game};
+  Walk(chart);
 
   QtScreen screen;
   auto walkThenClose = [](QWidget* modal) {

@@ -39,3 +39,4 @@ run() {
 
 run CareerFileFuzzer fuzz/corpus/career
 run HallFileFuzzer fuzz/corpus/hall
+run FightLogFuzzer fuzz/corpus/log

@@ -1,5 +1,6 @@
 #include "CareerWindow.h"
 
+#include <QBrush>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -54,6 +55,15 @@ void CareerWindow::FitTable(QTableView* table, int rows) {
                         std::max(height, table->minimumHeight()));
 }
 
-QColor PlayerRowColour() {
-  return {255, 236, 160};
+QVariant PlayerRowLook(int role) {
+  switch (role) {
+    case Qt::FontRole:
+      return SansFont(8, true);
+    case Qt::BackgroundRole:
+      return QBrush(QColor(255, 236, 160));
+    case Qt::ForegroundRole:
+      return QBrush(Qt::black);
+    default:
+      return {};
+  }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVariant>
 #include <QWidget>
 
 namespace ringvale {
@@ -35,5 +36,6 @@ class CareerWindow : public QWidget {
   QBoxLayout* buttons_;
 };
 
-// The tint that marks the player's own rows.
-QColor PlayerRowColour();
+// How a table marks the player's own rows (bold on a tint) for a font, background or
+// foreground role; an empty value for any other role.
+QVariant PlayerRowLook(int role);

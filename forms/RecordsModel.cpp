@@ -92,11 +92,9 @@ QVariant RecordsModel::data(const QModelIndex& index, int role) const {
         return int(Qt::AlignLeft | Qt::AlignVCenter);
       return int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
-      return player ? SansFont(8, true) : QVariant();
     case Qt::BackgroundRole:
-      return player ? QBrush(PlayerRowColour()) : QVariant();
     case Qt::ForegroundRole:
-      return player ? QBrush(Qt::black) : QVariant();
+      return player ? PlayerRowLook(role) : QVariant();
     case Qt::ToolTipRole:
       return player ? QStringLiteral("Your boxer") : QVariant();
     default:

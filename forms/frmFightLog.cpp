@@ -62,11 +62,9 @@ class FightLogModel final : public QAbstractTableModel {
       case Qt::TextAlignmentRole:
         return int((index.column() == Money ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
       case Qt::FontRole:
-        return mine ? SansFont(8, true) : QVariant();
       case Qt::BackgroundRole:
-        return mine ? QBrush(PlayerRowColour()) : QVariant();
       case Qt::ForegroundRole:
-        return mine ? QBrush(Qt::black) : QVariant();
+        return mine ? PlayerRowLook(role) : QVariant();
       case Qt::ToolTipRole:
         return mine ? QStringLiteral("Your bout") : QVariant();
       default:

@@ -1,15 +1,18 @@
 #include "CareerWindow.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLibrary>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "Game.h"
 #include "Twips.h"
 
 CareerWindow::CareerWindow(ringvale::Game& game, const char* name, const QString& title)
@@ -66,4 +69,19 @@ QVariant PlayerRowLook(int role) {
     default:
       return {};
   }
+}
+
+CareerWindow* LoadCareerChart(ringvale::Game& game) {
+  using Make = CareerWindow* (*)(ringvale::Game&);
+  // Beside the program in a build, in the package's library folder once installed.
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  QString error;
+  for (const QString& folder :
+       {programFolder, programFolder + QStringLiteral("/" RINGVALE_INSTALLED_CHART)}) {
+    QLibrary module(folder + QStringLiteral("/ringvale-chart"));
+    if (auto make = reinterpret_cast<Make>(module.resolve("MakeCareerChart"))) return make(game);
+    error = module.errorString();
+  }
+  game.screen.Message("The career chart cannot be opened: " + error.toStdString(), "Ringvale");
+  return nullptr;
 }

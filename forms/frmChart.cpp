@@ -129,3 +129,8 @@ void frmChart::Redraw() {
                                         QStringLiteral(", ") + latest);
   }
 }
+
+// The module's one entry point, which LoadCareerChart looks up by name.
+extern "C" Q_DECL_EXPORT CareerWindow* MakeCareerChart(ringvale::Game& game) {
+  return new frmChart(game);
+}

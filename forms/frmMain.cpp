@@ -28,7 +28,6 @@
 #include "QtScreen.h"
 #include "Twips.h"
 #include "frmAbout.h"
-#include "frmChart.h"
 #include "frmFightLog.h"
 #include "frmHigh.h"
 #include "frmRecords.h"
@@ -37,6 +36,11 @@
 #include "modSetFights.h"
 
 namespace {
+
+template <class Window>
+CareerWindow* Make(ringvale::Game& game) {
+  return new Window(game);
+}
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -152,11 +156,11 @@ void frmMain::BuildMenus() {
   add(mnuOptions, "mnuHigh", QStringLiteral("&High Scores"), QKeySequence(),
       [this] { mnuHigh_Click(); });
   add(mnuOptions, "mnuRecords", QStringLiteral("&Records"), QKeySequence(Qt::CTRL | Qt::Key_R),
-      [this] { ShowSideWindow<frmRecords>(records_); });
+      [this] { ShowSideWindow(records_, Make<frmRecords>); });
   add(mnuOptions, "mnuFightLog", QStringLiteral("&Fight Log"), QKeySequence(Qt::CTRL | Qt::Key_L),
-      [this] { ShowSideWindow<frmFightLog>(fightLog_); });
+      [this] { ShowSideWindow(fightLog_, Make<frmFightLog>); });
   add(mnuOptions, "mnuChart", QStringLiteral("&Career Chart"), QKeySequence(Qt::CTRL | Qt::Key_G),
-      [this] { ShowSideWindow<frmChart>(chart_); });
+      [this] { ShowSideWindow(chart_, LoadCareerChart); });
   mnuOptions->addSeparator()->setObjectName("mnubar");
   add(mnuOptions, "mnuAbout", QStringLiteral("&About..."), QKeySequence(),
       [this] { mnuAbout_Click(); });
@@ -451,10 +455,11 @@ void frmMain::RedrawSideWindows() {
   }
 }
 
-template <class Window>
-void frmMain::ShowSideWindow(QPointer<CareerWindow>& window) {
+void frmMain::ShowSideWindow(QPointer<CareerWindow>& window,
+                             CareerWindow* (*make)(ringvale::Game&)) {
   if (!window) {
-    window = new Window(game_);
+    window = make(game_);
+    if (!window) return;
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
   window->Redraw();

@@ -69,8 +69,7 @@ class frmMain final : public QMainWindow {
 
   void mnuLoad_Click();
   void mnuHigh_Click();
-  template <class Window>
-  void ShowSideWindow(QPointer<CareerWindow>& window);
+  void ShowSideWindow(QPointer<CareerWindow>& window, CareerWindow* (*make)(ringvale::Game&));
   void mnuAbout_Click();
   void mnuExit_Click();
   void ChooseFocus(ringvale::Focus focus);

@@ -9,7 +9,6 @@
 #include "TestGame.h"
 #include "Widgets.h"
 #include "frmAbout.h"
-#include "frmChart.h"
 #include "frmFight.h"
 #include "frmFightLog.h"
 #include "frmHigh.h"
@@ -68,8 +67,9 @@ TEST(AccessibilityTest, EveryWindowNamesItsControlsAndTabsDownTheScreen) {
   Walk(records);
   frmFightLog fightLog{t.game};
   Walk(fightLog);
-  frmChart chart{t.game};
-  Walk(chart);
+  const std::unique_ptr<CareerWindow> chart{LoadCareerChart(t.game)};
+  ASSERT_NE(chart, nullptr);
+  Walk(*chart);
 
   QtScreen screen;
   auto walkThenClose = [](QWidget* modal) {

@@ -47,6 +47,16 @@ double Years(int careerWeek) {
   return (careerWeek - 1) / double(ringvale::WeeksPerYear);
 }
 
+// A step of 1, 2 or 5 times a power of ten that covers `span` in at most five, so every label
+// on the axis is a whole number and none repeats.
+double WholeStep(double span) {
+  for (double power = 1;; power *= 10) {
+    for (double factor : {1, 2, 5}) {
+      if (5 * factor * power >= span) return factor * power;
+    }
+  }
+}
+
 }  // namespace
 
 frmChart::frmChart(ringvale::Game& game)
@@ -117,10 +127,15 @@ void frmChart::Redraw() {
     plot.years->setTickCount(int(span) + 1);
     plot.years->setLabelFormat(QStringLiteral("%.0f"));
     if (chart != Place) {
-      // A little room above and below, so no line runs along the frame.
+      // A little room above and below, so no line runs along the frame, but never below 0 for
+      // what cannot be less.
       const double margin = std::max(1.0, high - low) / 20;
-      plot.values->setRange(low - margin, high + margin);
-      plot.values->applyNiceNumbers();
+      const double step = WholeStep(high - low + 2 * margin);
+      double bottom = std::floor((low - margin) / step) * step;
+      if (low >= 0) bottom = std::max(0.0, bottom);
+      const double top = std::max(bottom + step, std::ceil((high + margin) / step) * step);
+      plot.values->setRange(bottom, top);
+      plot.values->setTickCount(int(std::lround((top - bottom) / step)) + 1);
     }
     const QString latest =
         weeks.empty() ? QStringLiteral("no weeks played yet")

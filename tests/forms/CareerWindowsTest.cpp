@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QValueAxis>
 
 #include "AutoPlayer.h"
 #include "CareerFiles.h"
@@ -116,6 +117,16 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
     return static_cast<QLineSeries*>(Child<QChartView>(window, chart)->chart()->series()[0])
         ->points();
   };
+  // Each value axis labels whole numbers, none twice, and shows every point.
+  const auto expectWholeSteps = [&](const char* chart) {
+    const auto* axis =
+        static_cast<QValueAxis*>(Child<QChartView>(window, chart)->chart()->axes(Qt::Vertical)[0]);
+    const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    EXPECT_TRUE(step >= 1 && step == std::round(step)) << chart << " " << step;
+    for (const QPointF& point : points(chart)) EXPECT_LE(axis->min(), point.y()) << chart;
+    for (const QPointF& point : points(chart)) EXPECT_GE(axis->max(), point.y()) << chart;
+    return axis->min();
+  };
   const auto& weeks = p.game.log.Weeks;
   ASSERT_EQ(weeks.size(), 208u);
   EXPECT_EQ(points("chtPlace").size(), 208);
@@ -123,6 +134,7 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   EXPECT_EQ(points("chtStrength")[207], QPointF(4, weeks[207].Strength));
   EXPECT_EQ(points("chtSpeed")[100].y(), weeks[100].Speed);
   EXPECT_EQ(points("chtMoney")[207].y(), weeks[207].Money / 1000);
+  for (const char* chart : {"chtStrength", "chtSpeed", "chtMoney"}) expectWholeSteps(chart);
   Render(window, "frmChart.png");
 
   p.player.PlayWeek();
@@ -131,6 +143,7 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   p.screen.inputs = {"Kid"};
   Child<QAction>(main, "mnuNew")->trigger();
   EXPECT_TRUE(points("chtSpeed").isEmpty());
+  EXPECT_EQ(expectWholeSteps("chtSpeed"), 0);  // nothing below 0 before the first week
   ExpectEscapeCloses(window, "chtMoney");
 }
 

@@ -18,7 +18,6 @@
 #include "frmSplash.h"
 #include "modFights.h"
 #include "modFile.h"
-#include "modSetFights.h"
 
 namespace ringvale::test {
 namespace {
@@ -58,16 +57,11 @@ TEST(AccessibilityTest, EveryWindowNamesItsControlsAndTabsDownTheScreen) {
     EXPECT_EQ(Child(fight, bar)->toolTip(), says);
     EXPECT_EQ(Child(fight, bar)->accessibleName(), says);
   }
-  frmHigh high{t.game};
-  Walk(high);
-  frmAbout about;
-  Walk(about);
-  frmSplash splash{t.game};
-  Walk(splash);
-  frmRecords records{t.game};
-  Walk(records);
-  frmFightLog fightLog{t.game};
-  Walk(fightLog);
+  const std::unique_ptr<QWidget> windows[] = {
+      std::make_unique<frmHigh>(t.game), std::make_unique<frmAbout>(),
+      std::make_unique<frmSplash>(t.game), std::make_unique<frmRecords>(t.game),
+      std::make_unique<frmFightLog>(t.game)};
+  for (const auto& window : windows) Walk(*window);
   frmChart chart{t.game};
   Walk(chart);
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <memory>
 
 #include "../modules/WeekSetup.h"
@@ -16,8 +16,6 @@
 
 namespace ringvale::test {
 namespace {
-
-const std::string Results = "Latest Boxing Results";
 
 // The player's bout against `rival` in a fight window of its own, as the week advance opens it.
 class FightWindowTest : public ::testing::Test {
@@ -42,10 +40,6 @@ class FightWindowTest : public ::testing::Test {
     PushMisses(t.random, 20);
     if (game.bout.FightRound < 9) t.random.Push({QuietComment});
     Child<QPushButton>(*window, "cmdNextRound")->click();
-  }
-  void Key(int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &press);
   }
 
   TestGame t;
@@ -73,7 +67,7 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   EXPECT_EQ(Frame(), "Round 10");
   EXPECT_FALSE(t.screen.fightOpen);
   EXPECT_EQ(t.screen.messages.back(),
-            (Shown{"Sam Ashworth has drawn with Bartholomew Kestovic", Results}));
+            (Shown{"Sam Ashworth has drawn with Bartholomew Kestovic", "Latest Boxing Results"}));
   EXPECT_TRUE(t.random.values.empty());
 }
 
@@ -91,7 +85,7 @@ TEST_F(FightWindowTest, EscapeOrTheCloseBoxRetiresOnlyOnYes) {
       const Career before = game.career;
       const std::vector<Shown> shown = t.screen.messages;
       t.screen.answers = {yes};
-      escape ? Key(Qt::Key_Escape) : (void)window->close();
+      escape ? QTest::keyClick(window.get(), Qt::Key_Escape) : (void)window->close();
       EXPECT_EQ(t.screen.questions, std::vector<Shown>{question});
       EXPECT_TRUE(window->isVisible());
       if (!yes) {
@@ -106,7 +100,7 @@ TEST_F(FightWindowTest, EscapeOrTheCloseBoxRetiresOnlyOnYes) {
                 std::pair(1, 1));
       EXPECT_EQ(std::vector<Shown>(t.screen.messages.end() - 2, t.screen.messages.end()),
                 (std::vector<Shown>{{"Sam has retired.", "Ringvale"},
-                                    {"Deacon Flint has beaten Sam", Results}}));
+                                    {"Deacon Flint has beaten Sam", "Latest Boxing Results"}}));
       EXPECT_FALSE(t.screen.fightOpen);
     }
   }

@@ -13,8 +13,6 @@
 
 #include "AutoPlayer.h"
 #include "CareerFiles.h"
-#include "modEvents.h"
-#include "modFile.h"
 
 namespace ringvale::test {
 namespace {

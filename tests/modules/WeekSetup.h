@@ -48,11 +48,9 @@ inline void PushDraw(ScriptedRandom& random, int matchA, int matchB) {
   random.Push({Pick(matchA), Pick(matchB)});
 }
 
-// A rival focus value: 2 x 0.5 rounds to 1, speed.
-inline constexpr double SpeedFocus = 0.5;
-
-inline void PushRivalTraining(ScriptedRandom& random, double focus = SpeedFocus) {
-  for (int i = 1; i < RosterSize; ++i) random.Push({focus});
+// Every rival trains speed: 2 x 0.5 rounds to 1.
+inline void PushRivalTraining(ScriptedRandom& random) {
+  for (int i = 1; i < RosterSize; ++i) random.Push({0.5});
 }
 
 // One press of Next Week whose draw comes to nothing: ranks 1 and 9 are far apart.

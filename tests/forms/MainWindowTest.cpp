@@ -103,6 +103,9 @@ TEST_F(MainWindowTest, AChallengeIsSignedOnArrangeBout) {
   IssueChallenge(t.game);
   main.Redraw();
   Render(main, "frmMain-challenge.png");
+  EXPECT_EQ(AccessProblems(main), std::vector<std::string>{});
+  EXPECT_EQ(Child(main, "lblMoney")->accessibleName(), "Money: $20000");
+  EXPECT_EQ(Child(main, "proPower")->accessibleDescription(), "97 of 130");
   EXPECT_EQ(Child<QTabWidget>(main, "tabMain")->currentIndex(), ArrangeBoutTab);
   EXPECT_EQ(Child<QComboBox>(main, "cmbBoxers")->currentText(), "Calvin Drummore");
   EXPECT_FALSE(Enabled("cmbBoxers") || Enabled("frameArrange") || Hidden("cmdSign"));

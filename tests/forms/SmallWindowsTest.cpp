@@ -26,10 +26,9 @@ namespace {
 namespace fs = std::filesystem;
 
 frmMain* OpenMainWindow() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* main = qobject_cast<frmMain*>(widget);
-    if (main != nullptr && main->isVisible()) return main;
-  }
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* main = qobject_cast<frmMain*>(widget); main != nullptr && main->isVisible())
+      return main;
   return nullptr;
 }
 
@@ -42,11 +41,8 @@ TEST(SplashTest, AKeyOrAClickOnFramePictureOrTitlesOpensTheMainWindow) {
     if (*name == '\0') Render(splash, "frmSplash.png", {"imgLogo"});
     splash.show();
     ASSERT_EQ(OpenMainWindow(), nullptr);
-    if (*name == '\0') {
-      QTest::keyClick(&splash, Qt::Key_Space);
-    } else {
-      QTest::mouseClick(Child(splash, name), Qt::LeftButton, {}, QPoint(2, 2));
-    }
+    *name == '\0' ? QTest::keyClick(&splash, Qt::Key_Space)
+                  : QTest::mouseClick(Child(splash, name), Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(splash.isVisible());
     std::unique_ptr<frmMain> main(OpenMainWindow());
     ASSERT_NE(main, nullptr);
@@ -57,16 +53,17 @@ TEST(SplashTest, AKeyOrAClickOnFramePictureOrTitlesOpensTheMainWindow) {
 
 TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   TempFolder folder;
-  EXPECT_EQ(GameApplication::GameFolder(QString::fromStdString(folder.Path().string())),
-            folder.Path());
+  const auto gameFolder = [](const fs::path& program) {
+    return GameApplication::GameFolder(QString::fromStdString(program.string()));
+  };
+  EXPECT_EQ(gameFolder(folder.Path()), folder.Path());
   EXPECT_TRUE(fs::is_empty(folder.Path()));  // the probe leaves nothing behind
 
   QStandardPaths::setTestModeEnabled(true);
   const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir(userFolder).removeRecursively();
   // A folder that does not exist cannot be written, whoever runs the test.
-  const fs::path chosen =
-      GameApplication::GameFolder(QString::fromStdString((folder.Path() / "gone").string()));
+  const fs::path chosen = gameFolder(folder.Path() / "gone");
   EXPECT_EQ(chosen, fs::path(userFolder.toStdString()));
   EXPECT_TRUE(fs::is_directory(chosen));  // created
   EXPECT_FALSE(fs::exists(folder.Path() / "gone"));
@@ -75,8 +72,7 @@ TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   fs::create_directories(folder.Path() / "bin");
   fs::create_directories(folder.Path() / "share/applications");
   std::ofstream(folder.Path() / "share/applications/io.github.ringvale.Ringvale.desktop");
-  EXPECT_EQ(GameApplication::GameFolder(QString::fromStdString((folder.Path() / "bin").string())),
-            chosen);
+  EXPECT_EQ(gameFolder(folder.Path() / "bin"), chosen);
   EXPECT_TRUE(fs::is_empty(folder.Path() / "bin"));
   QDir(userFolder).removeRecursively();
   QStandardPaths::setTestModeEnabled(false);

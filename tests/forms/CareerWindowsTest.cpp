@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QChartView>
 #include <QCheckBox>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
 
 #include "AutoPlayer.h"
 #include "CareerFiles.h"

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 

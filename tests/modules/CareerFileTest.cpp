@@ -101,8 +101,13 @@ TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
             "Line 7: a booked bout is due in 7 weeks, not 1 to 6"},
            {"4,9,100,1000\r\n", "4,9,100,1000\r\n\"Extra\",1\r\n",
             "Line 11: more text follows the last boxer's line"}}) {
-    SCOPED_TRACE(c.problem);
-    ExpectRefused(Replaced(good, c.from, c.to), c.problem);
+    SCOPED_TRACE(c.problem);  // loading another career's file is refused, changing nothing
+    LoadedGame t;
+    const fs::path bad = t.game.folder / "Bad.box";
+    WriteBytes(bad, Replaced(good, c.from, c.to));
+    t.Keep();
+    LoadBoxer(t.game, bad);
+    t.ExpectShown({{Refused(bad) + c.problem + ".", "Cannot load boxer"}});
   }
 }
 

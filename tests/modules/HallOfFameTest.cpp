@@ -11,7 +11,6 @@ namespace ringvale::test {
 namespace {
 
 const std::string Player = "Nell Cardew";
-const std::string Standard1st = "1 - Thaddeus Grell\t TD: 7\t $2400000";
 
 // Ten boxers worth 900 down to 0 thousand, as the file holds them.
 const std::string Descending =
@@ -83,10 +82,11 @@ TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAsid
     WriteBytes(HallFile(t), c.bytes);
     LoadHallOfFame(t.game);
     ASSERT_EQ(t.screen.messages.size(), 1u);
-    EXPECT_NE(t.screen.messages[0].prompt.find(HallFile(t).string()), std::string::npos);
-    EXPECT_NE(t.screen.messages[0].prompt.find(c.line), std::string::npos)
-        << t.screen.messages[0].prompt;
-    EXPECT_EQ(t.game.high.lstHigh[0], Standard1st);
+    const std::string& said = t.screen.messages[0].prompt;
+    EXPECT_TRUE(said.find(HallFile(t).string()) != said.npos && said.find(c.line) != said.npos)
+        << said;
+    // The standard table stands in for the damaged file.
+    EXPECT_EQ(t.game.high.lstHigh[0], "1 - Thaddeus Grell\t TD: 7\t $2400000");
 
     t.screen.messages.clear();
     Retire(t, 1, 3e6);

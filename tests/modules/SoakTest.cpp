@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -17,9 +17,8 @@
 namespace ringvale::test {
 namespace {
 
-constexpr int CareersPerShard = 50;        // four shards: 200 careers
-constexpr std::array TranscribedSeeds{4};  // defends the title and is inducted
-constexpr int WeeksPerCareer = 520;
+constexpr int CareersPerShard = 50;  // four shards: 200 careers
+constexpr int TranscribedSeed = 4;   // defends the title and is inducted
 constexpr int SaveEvery = 13;
 
 // "" when the week left the career sound, else what broke.
@@ -86,7 +85,7 @@ void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream&
   bool champion = false;
   std::string lastStandings;
   try {
-    for (; week < WeeksPerCareer; ++week) {
+    for (; week < RetirementYear * WeeksPerYear; ++week) {
       SCOPED_TRACE("week " + std::to_string(week + 1));
       player.AnswerChallenge();
       if (week % SaveEvery == 0) ExpectSaveLoadsBack(game, screen);
@@ -117,8 +116,7 @@ void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream&
   bool damaged = false;
   const HallTable hall = ReadHallOfFame(game, &damaged);
   EXPECT_FALSE(damaged);
-  EXPECT_TRUE(std::is_sorted(hall.begin(), hall.end(),
-                             [](const auto& a, const auto& b) { return a.Fortune > b.Fortune; }));
+  EXPECT_TRUE(std::ranges::is_sorted(hall, std::greater{}, &HallEntry::Fortune));
 
   for (const auto& [what, count] : player.did) totals[what] += count;
   totals["bout"] += screen.fightsShown;
@@ -135,7 +133,7 @@ TEST_P(SoakTest, CareersRunTenYearsKeepingTheRosterSoundAndRetire) {
   std::ostringstream transcript, unrecorded;
   for (int career = 0; career < CareersPerShard && !HasFatalFailure(); ++career) {
     const int seed = GetParam() * CareersPerShard + career + 1;
-    PlayCareer(seed, totals, std::ranges::count(TranscribedSeeds, seed) ? transcript : unrecorded);
+    PlayCareer(seed, totals, seed == TranscribedSeed ? transcript : unrecorded);
   }
   // The careers went everywhere the player can: a soak that never fought proves nothing.
   for (const char* what : {"accepted", "rejected", "arranged", "bout", "round", "dive",

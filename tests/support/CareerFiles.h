@@ -68,14 +68,4 @@ inline std::string Refused(const std::filesystem::path& path) {
   return "\"" + path.string() + "\" is not a boxer file that can be loaded.\n";
 }
 
-// Loading `bytes` as another career file must be refused with `problem`, changing nothing.
-inline void ExpectRefused(const std::string& bytes, const std::string& problem) {
-  LoadedGame t;
-  const std::filesystem::path bad = t.game.folder / "Bad.box";
-  WriteBytes(bad, bytes);
-  t.Keep();
-  LoadBoxer(t.game, bad);
-  t.ExpectShown({{Refused(bad) + problem + ".", "Cannot load boxer"}});
-}
-
 }  // namespace ringvale::test

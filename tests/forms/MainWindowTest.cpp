@@ -32,11 +32,6 @@ class MainWindowTest : public ::testing::Test {
     };
   }
   QString Text(const char* name) { return Child(main, name)->property("text").toString(); }
-  QStringList Texts(std::initializer_list<const char*> names) {
-    QStringList texts;
-    for (const char* name : names) texts << Text(name);
-    return texts;
-  }
   QStringList Lines(const char* name) {
     QStringList lines;
     auto* combo = Child<QComboBox>(main, name);
@@ -62,10 +57,12 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, NewSaveAndLoadShowTheCareerAndACancelledLoadChangesNothing) {
   NewSam();
   EXPECT_EQ(Child<QGroupBox>(main, "frmBoxer")->title(), "Sam");
-  EXPECT_EQ(
-      Texts(
-          {"lblStrength", "lblWeight", "lblSpeed", "lblWins", "lblMoney", "lblWeeks", "lblChamp"}),
-      QStringList({"90", "108", "86", "0", "$20000", "Year : 0, Week : 1", "Walt Brannigan"}));
+  QStringList shown;
+  for (const char* label :
+       {"lblStrength", "lblWeight", "lblSpeed", "lblWins", "lblMoney", "lblWeeks", "lblChamp"})
+    shown << Text(label);
+  EXPECT_EQ(shown, QStringList(
+                       {"90", "108", "86", "0", "$20000", "Year : 0, Week : 1", "Walt Brannigan"}));
   EXPECT_EQ(Child<QProgressBar>(main, "proPower")->value(), 97);
   EXPECT_EQ(Lines("cmbBoxers").last(), "Sam");
   EXPECT_EQ(Child<QListWidget>(main, "lstRanks")->item(0)->text(), "");  // the champion's line
@@ -165,8 +162,7 @@ class FightWindowTest : public ::testing::Test {
   void SetUp() override { SetUpCareer(game); }
 
   void Open(int rival, double bribeRoll = 0.0) {
-    game.bout.FighterA = 0;
-    game.bout.FighterB = rival;
+    game.bout.FighterB = rival;  // against the player
     t.random.Push({bribeRoll, QuietComment});
     LoadFight(game);
     t.screen.fightOpen = true;  // as ShowFight would have it
@@ -179,7 +175,7 @@ class FightWindowTest : public ::testing::Test {
   // One press of Next Round with no landed punch and a quiet round.
   void NextRound() {
     t.random.Push({0.0});
-    PushMisses(t.random, 20);
+    PushMissedRounds(t.random, 1);
     if (game.bout.FightRound < 9) t.random.Push({QuietComment});
     Child<QPushButton>(*window, "cmdNextRound")->click();
   }

@@ -62,25 +62,20 @@ struct LoggedCareer : TestGame {
     // The player's bouts: no landed punch, quiet commentary; `bribe` 0.5 brings an offer.
     const auto playersBout = [&](int rival, double bribe, std::function<void(Game&)> play) {
       random.Push({bribe, QuietComment});
-      const int punches = Punches(game.career.Player()) + Punches(game.career.Roster[rival]);
       for (int round = 0; round < 10; ++round) {
         random.Push({0.0});
-        PushMisses(random, punches);
+        PushMissedRounds(random, 1);
         random.Push({QuietComment});
       }
       screen.playFight = std::move(play);
       HoldBout(game, 0, rival);
       random.values.clear();
     };
-    const auto rivalsBout = [&](int a, int b) {
-      PushSimulatedBout(random, game, a, b);
-      HoldBout(game, a, b);
-    };
     playersBout(3, 0.0, [](Game& g) {
       for (int round = 0; round < 10; ++round) DoRound(g);
-    });                // points win: purse 35000, Sam takes place 4
-    rivalsBout(5, 6);  // a draw
-    rivalsBout(1, 2);  // Deacon Flint outscores Ivo Marchetti
+    });                                  // points win: purse 35000, Sam takes place 4
+    HoldRivalsBout(game, random, 5, 6);  // a draw
+    HoldRivalsBout(game, random, 1, 2);  // Deacon Flint outscores Ivo Marchetti
     QuietWeek(game, random);
     playersBout(4, 0.0, [](Game& g) {
       DoRound(g);

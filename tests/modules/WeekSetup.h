@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "Game.h"
-#include "Int16.h"
 #include "ScriptedRandom.h"
+#include "modFights.h"
 #include "modSetFights.h"
 
 // A career set up directly, and scripts for the draws a week makes.
@@ -60,19 +60,16 @@ inline void QuietWeek(Game& game, ScriptedRandom& random) {
   NextWeek(game);
 }
 
-inline int Punches(const RosterEntry& boxer) {
-  return RoundHalfEven(boxer.Speed / 10.0);
-}
-
-inline void PushMisses(ScriptedRandom& random, int count) {
-  for (int i = 0; i < count; ++i) random.Push({0.0});
+// At Speed 100 each boxer throws ten punches a round; these draws land none of them.
+inline void PushMissedRounds(ScriptedRandom& random, int rounds) {
+  random.values.insert(random.values.end(), rounds * 20, 0.0);
 }
 
 // A bout between two rivals in which no punch lands: the unused draw, then the exchanges.
-inline void PushSimulatedBout(ScriptedRandom& random, const Game& game, int a, int b) {
+inline void HoldRivalsBout(Game& game, ScriptedRandom& random, int a, int b) {
   random.Push({0.0});
-  PushMisses(random,
-             SimulatedRounds * (Punches(game.career.Roster[a]) + Punches(game.career.Roster[b])));
+  PushMissedRounds(random, SimulatedRounds);
+  HoldBout(game, a, b);
 }
 
 // Commentary draws: 5 x 0.8 = 4, and text 4 of every round knocks no one down.

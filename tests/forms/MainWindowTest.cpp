@@ -185,7 +185,8 @@ class FightWindowTest : public ::testing::Test {
   std::unique_ptr<frmFight> window;
 };
 
-// With long names and a dive on offer, pictured in round 5 with its text checked for clipping.
+// With long names and a dive on offer, pictured in round 5 with its text checked for clipping,
+// and read as a screen reader would.
 TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   game.career.Roster[0].Name = "Sam Ashworth";
   game.career.Roster[3].Name = "Bartholomew Kestovic";
@@ -198,6 +199,14 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
               game.fight.txtComments);
     EXPECT_TRUE(Child(*window, "cmdDive")->isVisible());
     if (round == 5) Render(*window, "frmFight.png");
+  }
+  EXPECT_EQ(AccessProblems(*window), std::vector<std::string>{});
+  // Each stamina bar says whose it is and its value, to the eye and to a screen reader.
+  const QString rival = QString("Bartholomew Kestovic: %1 of 40").arg(game.fight.proRivStamina);
+  for (const auto& [bar, says] : {std::pair{"proStamina", QString("Sam Ashworth: 29 of 40")},
+                                  std::pair{"proRivStamina", rival}}) {
+    EXPECT_EQ(Child(*window, bar)->toolTip(), says);
+    EXPECT_EQ(Child(*window, bar)->accessibleName(), says);
   }
   EXPECT_EQ(Text("cmdNextRound"), "Judges Decision");
   EXPECT_TRUE(t.screen.fightOpen);

@@ -130,30 +130,25 @@ TEST(Fonts, EveryFaceIsTheGamesOwnWhateverFontsTheMachineHas) {
   }
 }
 
-// The real window system, with the main window open over a scripted game.
-class QtScreenTest : public ::testing::Test {
- protected:
-  QtScreenTest() {
-    screen.SetGame(game);
-    main.show();
-  }
-  QString Money() const { return Child<QLabel>(main, "lblMoney")->text(); }
-
+// The real window system, with the main window open over a scripted game: a message shows the
+// state it speaks of unless the window is frozen; Enter, Escape and the close box all answer a
+// question No, only Yes answers Yes.
+TEST(QtScreenTest, MessagesShowTheStateTheySpeakOfAndQuestionsDefaultToNo) {
   TempFolder folder;
   ScriptedRandom random;
   QtScreen screen;
   Game game{screen, random, folder.Path()};
   frmMain main{game};
-};
-
-TEST_F(QtScreenTest, MessageShowsTheStateItSpeaksOfUnlessTheWindowIsFrozen) {
+  screen.SetGame(game);
+  main.show();
+  const auto money = [&] { return Child<QLabel>(main, "lblMoney")->text(); };
   EXPECT_EQ(screen.MainWindow(), &main);
   game.main.lblMoney = "$77";  // changed by the game, not yet shown
   QStringList shown;
   OnNextModal([&](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
-    shown = {box->windowTitle(), box->text(), Money()};
+    shown = {box->windowTitle(), box->text(), money()};
     QTest::keyClick(box, Qt::Key_Return);
   });
   screen.Message("The fight has been arranged", "Fight is set!|");
@@ -163,21 +158,18 @@ TEST_F(QtScreenTest, MessageShowsTheStateItSpeaksOfUnlessTheWindowIsFrozen) {
   EXPECT_FALSE(main.updatesEnabled());
   game.main.lblMoney = "$5";
   OnNextModal([&](QWidget* modal) {
-    shown = {Money()};
+    shown = {money()};
     QTest::keyClick(modal, Qt::Key_Escape);
   });
   screen.Message("Latest results", "Latest Boxing Results");
   EXPECT_EQ(shown, QStringList({"$77"}));
   screen.UnfreezeWindow();
   EXPECT_TRUE(main.updatesEnabled());
-  EXPECT_EQ(Money(), "$5");
-}
+  EXPECT_EQ(money(), "$5");
 
-// Enter, Escape and the close box all answer No; only Yes answers Yes.
-TEST_F(QtScreenTest, ConfirmAsksYesOrNoWithNoTheDefault) {
   const QString prompt = "A boxer named Tom & Jerry already has a career. Replace it?";
   for (const int way : {0, 1, 2, 3}) {
-    QStringList shown;
+    shown.clear();
     OnNextModal([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       ASSERT_NE(box, nullptr);

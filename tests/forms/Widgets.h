@@ -41,7 +41,9 @@ inline QWidget& OpenedBy(const QObject& main, const char* action, const char* na
   throw std::logic_error(std::string(name) + " did not open");
 }
 
+// Shows `window` and presses Escape on its control `focused`.
 inline void ExpectEscapeCloses(QWidget& window, const char* focused) {
+  window.show();
   QTest::keyClick(Child(window, focused), Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible()) << window.objectName().toStdString();
 }
@@ -145,9 +147,8 @@ inline std::vector<std::string> AccessProblems(QWidget& window) {
                        role == QAccessible::List || role == QAccessible::ComboBox ||
                        widget->inherits("Picture");
     if (((widget->focusPolicy() & Qt::TabFocus) || (ours && shows)) &&
-        reader->text(QAccessible::Name).trimmed().isEmpty()) {
+        reader->text(QAccessible::Name).trimmed().isEmpty())
       problems.push_back(called(widget) + " has no accessible name");
-    }
   }
   std::map<QWidget*, QWidget*> lastOnPage;
   for (QWidget* next = window.nextInFocusChain(); next != &window;

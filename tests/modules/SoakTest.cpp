@@ -19,7 +19,6 @@ namespace {
 
 constexpr int CareersPerShard = 50;  // four shards: 200 careers
 constexpr int TranscribedSeed = 4;   // defends the title and is inducted
-constexpr int SaveEvery = 13;
 
 // "" when the week left the career sound, else what broke.
 std::string WeekProblem(const Game& game, const RecordingScreen& screen) {
@@ -88,7 +87,7 @@ void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream&
     for (; week < RetirementYear * WeeksPerYear; ++week) {
       SCOPED_TRACE("week " + std::to_string(week + 1));
       player.AnswerChallenge();
-      if (week % SaveEvery == 0) ExpectSaveLoadsBack(game, screen);
+      if (week % 13 == 0) ExpectSaveLoadsBack(game, screen);  // each quarter
       if (::testing::Test::HasFatalFailure()) return;
       player.PlayWeek();
       ASSERT_EQ(WeekProblem(game, screen), "");

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -48,7 +49,6 @@ TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
   PushDraw(t.random, 2, 3);  // a rival bout drawn next week reuses MatchA and MatchB
   PushRivalTraining(t.random);
   NextWeek(game);
-  EXPECT_FALSE(game.booking.ChallengePending);
   EXPECT_EQ(Controls(game.main), Arranging);
   const Career before = game.career;
   SignChallenge(game);
@@ -61,10 +61,8 @@ TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNoButtonDoesAnything) {
   for (const bool loaded : {false, true}) {
     for (const bool arrange : {false, true}) {
       SetUpCareer(game);
-      if (loaded)
-        game.career.Year = 10;
-      else
-        game.career = Career{};
+      game.career.Year = RetirementYear;
+      if (!loaded) game.career = Career{};
       const Career before = game.career;
       arrange ? ArrangeBout(game, 1) : NextWeek(game);
       EXPECT_EQ(game.career, before) << loaded << arrange;
@@ -88,12 +86,8 @@ TEST_F(BookingTest, AWaitingChallengeBelongsToItsCareer) {
                               bad = t.folder.Path() / "Bad.box";
   WriteBytes(rocky, Fixture("rocky-year3.box"));
   WriteBytes(bad, Replaced(Fixture("rocky-year3.box"), ",208,", ",0,"));
-  struct Case {
-    std::function<void()> act;  // none: the challenge comes in the last week of year 9
-    std::vector<Shown> shown;
-    std::string lblChallenge;
-  };
-  const Case cases[] = {
+  // What ends it (none: the challenge comes in the last week of year 9), what shows.
+  const std::tuple<std::function<void()>, std::vector<Shown>, std::string> cases[] = {
       {[&] { NewBoxer(game); }, {}, "No one wants to fight you."},
       {[&] { LoadBoxer(game, rocky); }, {}, "You are fighting Bram Kestovic"},
       {[&] { LoadBoxer(game, bad); },
@@ -103,21 +97,21 @@ TEST_F(BookingTest, AWaitingChallengeBelongsToItsCareer) {
        {{"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"}},
        "No one wants to fight you."},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
+  for (const auto& [act, shown, lblChallenge] : cases) {
+    SCOPED_TRACE(lblChallenge + (act ? "" : ", at the retirement"));
     game.career = Career{};
     SetUp();
     t.random.values.clear();
     t.screen.messages.clear();
-    if (!c.act) game.career.Year = 9, game.career.Week = 52;
+    if (!act) game.career.Year = 9, game.career.Week = 52;
     ChallengeFrom(4);
     const Career before = game.career;
     t.screen.inputs = {"Sam"};
     t.random.Push({0.2});  // New's line-up
-    if (c.act) c.act();
-    const bool waiting = c.lblChallenge.ends_with("challenges you to a fight");
-    EXPECT_EQ(t.screen.messages, c.shown);
-    EXPECT_EQ(game.main.lblChallenge, c.lblChallenge);
+    if (act) act();
+    const bool waiting = lblChallenge.ends_with("challenges you to a fight");
+    EXPECT_EQ(t.screen.messages, shown);
+    EXPECT_EQ(game.main.lblChallenge, lblChallenge);
     EXPECT_EQ(Controls(game.main), waiting ? Challenged : Arranging);
     if (waiting) {
       EXPECT_EQ(game.career, before);
@@ -128,7 +122,7 @@ TEST_F(BookingTest, AWaitingChallengeBelongsToItsCareer) {
     SignChallenge(game);
     RejectChallenge(game);
     EXPECT_EQ(game.career, after);
-    EXPECT_EQ(t.screen.messages, c.shown);
+    EXPECT_EQ(t.screen.messages, shown);
   }
 }
 

@@ -155,13 +155,12 @@ TEST_F(MainWindowTest, OverflowShowsOverflowAndEndsWithoutWritingAFile) {
     QTest::keyClick(modal, Qt::Key_Return);
   });
   int ends = 0;
-  const bool delivered = GameApplication::DeliverGuarded(
+  EXPECT_FALSE(GameApplication::DeliverGuarded(
       [&] {
         SaveCareer(t.game);
         return true;
       },
-      [&] { ++ends; });
-  EXPECT_FALSE(delivered);
+      [&] { ++ends; }));
   EXPECT_EQ(ends, 1);
   EXPECT_EQ(shown, QStringList({"Overflow", "Ringvale"}));
   EXPECT_EQ(ReadBytes(t.game.folder / "Sam.box"), saved);

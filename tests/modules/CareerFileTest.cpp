@@ -6,6 +6,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -82,11 +83,10 @@ TEST(CareerFile, NewOverAnExistingCareerAsksFirst) {
 
 TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
   const std::string good = Fixture("rocky-year3.box");
-  struct Case {
-    std::string from, to, problem;
-  };
   const std::string teoToDewey = "6,2\r\n\"Dewey Marchbank\",86,115,70,26,5,8,4,7,5,2";
-  for (const Case& c : std::vector<Case>{
+  // What is replaced, by what, and the problem named.
+  for (const auto& [from, to, problem] :
+       std::vector<std::tuple<std::string, std::string, std::string>>{
            {good.substr(good.find("\"Lonnie")), "", "Line 6: the file ends too early"},
            {"\"Rocky, Jr\",120", "\"Rocky, Jr\",300",
             "Line 2: the player's strength and weight are too large"},
@@ -112,13 +112,13 @@ TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
             "Line 7: a booked bout is due in 7 weeks, not 1 to 6"},
            {"4,9,100,1000\r\n", "4,9,100,1000\r\n\"Extra\",1\r\n",
             "Line 11: more text follows the last boxer's line"}}) {
-    SCOPED_TRACE(c.problem);  // loading another career's file is refused, changing nothing
+    SCOPED_TRACE(problem);  // loading another career's file is refused, changing nothing
     LoadedGame t;
     const fs::path bad = t.game.folder / "Bad.box";
-    WriteBytes(bad, Replaced(good, c.from, c.to));
+    WriteBytes(bad, Replaced(good, from, to));
     t.Keep();
     LoadBoxer(t.game, bad);
-    t.ExpectShown({{Refused(bad) + c.problem + ".", "Cannot load boxer"}});
+    t.ExpectShown({{Refused(bad) + problem + ".", "Cannot load boxer"}});
   }
 }
 
@@ -205,10 +205,6 @@ const std::string Descending =
     "\"Elder\",2,500000\r\n\"Fir\",2,400000\r\n\"Gum\",1,300000\r\n\"Hazel\",1,200000\r\n"
     "\"Ivy\",1,100000\r\n\"Juniper\",1,0\r\n";
 
-std::filesystem::path HallFile(const TestGame& t) {
-  return t.folder.Path() / HallFileName;
-}
-
 void Retire(TestGame& t, int defences, double fortune) {
   t.game.career.Roster[0].Name = Player;
   t.game.career.TitleDefences = defences;
@@ -241,7 +237,7 @@ TEST(HallOfFame, RetireeEntersBelowEveryRicherBoxerWithADefenceAndMoreThanTheTen
                         Case{tenthAt50, 3, 50000.5, "\"Juniper\"", "\"Nell Cardew\",3,50000.5"}}) {
     SCOPED_TRACE(c.entry.empty() ? std::to_string(c.fortune) : c.entry);
     TestGame t;
-    WriteBytes(HallFile(t), c.table);
+    WriteBytes(HallPath(t.game), c.table);
     Retire(t, c.defences, c.fortune);
     std::string expected = c.table == lineFeedsOnly ? Descending : c.table;
     std::vector<Shown> shown{
@@ -252,25 +248,23 @@ TEST(HallOfFame, RetireeEntersBelowEveryRicherBoxerWithADefenceAndMoreThanTheTen
       shown.push_back(
           {"You have been inducted into the hall of fame, Congratulations!", "Hall of Fame"});
     }
-    EXPECT_EQ(ReadBytes(HallFile(t)), expected);
+    EXPECT_EQ(ReadBytes(HallPath(t.game)), expected);
     EXPECT_EQ(t.screen.messages, shown);
   }
 }
 
 TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAside) {
-  struct Case {
-    std::string bytes, line;
-  };
-  for (const Case& c : {Case{Replaced(Descending, "\"Damson\",2", "\"Damson\",x"), "Line 4"},
-                        Case{Descending.substr(0, Descending.find("\"Juniper\"")), "Line 10"},
-                        Case{Replaced(Descending, "\"Gum\",1", "\"Gum\",99999"), "Line 7"}}) {
-    SCOPED_TRACE(c.line);
+  for (const auto& [bytes, line] : std::vector<std::pair<std::string, std::string>>{
+           {Replaced(Descending, "\"Damson\",2", "\"Damson\",x"), "Line 4"},
+           {Descending.substr(0, Descending.find("\"Juniper\"")), "Line 10"},
+           {Replaced(Descending, "\"Gum\",1", "\"Gum\",99999"), "Line 7"}}) {
+    SCOPED_TRACE(line);
     TestGame t;
-    WriteBytes(HallFile(t), c.bytes);
+    WriteBytes(HallPath(t.game), bytes);
     LoadHallOfFame(t.game);
     ASSERT_EQ(t.screen.messages.size(), 1u);
     const std::string& said = t.screen.messages[0].prompt;
-    EXPECT_TRUE(said.find(HallFile(t).string()) != said.npos && said.find(c.line) != said.npos)
+    EXPECT_TRUE(said.find(HallPath(t.game).string()) != said.npos && said.find(line) != said.npos)
         << said;
     // The standard table stands in for the damaged file.
     EXPECT_EQ(t.game.high.lstHigh[0], "1 - Thaddeus Grell\t TD: 7\t $2400000");
@@ -285,29 +279,29 @@ TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAsid
     bool damaged = false;
     EXPECT_EQ(ReadHallOfFame(t.game, &damaged), expected);
     EXPECT_FALSE(damaged) << "the rewritten file reads cleanly";
-    EXPECT_EQ(ReadBytes(t.folder.Path() / "Velder.hig.damaged"), c.bytes);
+    EXPECT_EQ(ReadBytes(t.folder.Path() / "Velder.hig.damaged"), bytes);
   }
 }
 
 TEST(HallOfFame, LoadingAFinishedCareerRetiresItAgainButInductsItOnce) {
   TestGame t;
-  WriteBytes(HallFile(t), Descending);
+  WriteBytes(HallPath(t.game), Descending);
   const std::filesystem::path career = t.folder.Path() / "Old Timer.box";
   std::filesystem::copy_file(std::filesystem::path(RINGVALE_FIXTURES) / "retired-year10.box",
                              career);
   LoadBoxer(t.game, career);
   EXPECT_EQ(Titles(t.screen), (std::vector<std::string>{"Retire from Sport", "Hall of Fame"}));
-  const std::string inducted = ReadBytes(HallFile(t));
+  const std::string inducted = ReadBytes(HallPath(t.game));
   EXPECT_TRUE(inducted.starts_with("\"Old Timer\",3,2500000\r\n\"Ash\""));
 
   t.screen.messages.clear();
   LoadBoxer(t.game, career);
   EXPECT_EQ(Titles(t.screen), (std::vector<std::string>{"Retire from Sport"}));
-  EXPECT_EQ(ReadBytes(HallFile(t)), inducted);
+  EXPECT_EQ(ReadBytes(HallPath(t.game)), inducted);
 
   t.game.career.Money += 10000;  // a different fortune is a different career
   ForcedRetirement(t.game);
-  EXPECT_TRUE(ReadBytes(HallFile(t)).starts_with("\"Old Timer\",3,2510000\r\n\"Old Timer\""));
+  EXPECT_TRUE(ReadBytes(HallPath(t.game)).starts_with("\"Old Timer\",3,2510000\r\n\"Old Timer\""));
 }
 
 // The records every file is made of.

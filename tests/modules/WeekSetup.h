@@ -39,13 +39,9 @@ inline void Book(Game& game, int first, int second, int weeks) {
   roster[first].WeeksToBout = roster[second].WeeksToBout = weeks;
 }
 
-// A value whose 9 x r rounds to `index`.
-inline double Pick(int index) {
-  return index == 0 ? 0.0 : (index - 0.2) / 9;
-}
-
+// The week's draw of two boxers: values whose 9 x r round to `matchA` and `matchB`.
 inline void PushDraw(ScriptedRandom& random, int matchA, int matchB) {
-  random.Push({Pick(matchA), Pick(matchB)});
+  for (const int index : {matchA, matchB}) random.Push({index == 0 ? 0.0 : (index - 0.2) / 9});
 }
 
 // Every rival trains speed: 2 x 0.5 rounds to 1.

@@ -2,7 +2,6 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QTabWidget>
-#include <QTest>
 
 #include "QtScreen.h"
 #include "TestGame.h"

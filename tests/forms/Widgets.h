@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <functional>
 #include <map>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -53,16 +52,14 @@ inline void ExpectEscapeCloses(QWidget& window, const char* focused) {
 // five seconds so a missing window fails the test instead of hanging it.
 inline void OnNextModal(std::function<void(QWidget*)> act) {
   auto* timer = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, tries, act = std::move(act)] {
+  QObject::connect(timer, &QTimer::timeout, [timer, tries = 0, act = std::move(act)]() mutable {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr && ++*tries < 500) return;
+    if (modal == nullptr && ++tries < 500) return;
     timer->stop();
     timer->deleteLater();
     if (modal != nullptr) act(modal);
   });
-  timer->start();
+  timer->start(10);
 }
 
 // Controls on `window` whose text does not fit them.

@@ -287,8 +287,7 @@ TEST(HallOfFame, LoadingAFinishedCareerRetiresItAgainButInductsItOnce) {
   TestGame t;
   WriteBytes(HallPath(t.game), Descending);
   const std::filesystem::path career = t.folder.Path() / "Old Timer.box";
-  std::filesystem::copy_file(std::filesystem::path(RINGVALE_FIXTURES) / "retired-year10.box",
-                             career);
+  WriteBytes(career, Fixture("retired-year10.box"));
   LoadBoxer(t.game, career);
   EXPECT_EQ(Titles(t.screen), (std::vector<std::string>{"Retire from Sport", "Hall of Fame"}));
   const std::string inducted = ReadBytes(HallPath(t.game));

@@ -252,14 +252,14 @@ const std::string SamsLog =
 
 TEST(FightLog, EveryBoutAndWeekIsSavedBesideTheCareerAndLoadsBack) {
   LoggedCareer t;
-  const FightLog played = t.game.log;
   SaveCareer(t.game);
   const std::string careerBefore = ReadBytes(t.careerFile);
   EXPECT_EQ(ReadBytes(t.logFile), SamsLog);
   EXPECT_EQ(WeekText(53), "Year 1, Week 1");
-  EXPECT_EQ(BoutText(t.game.career, played.Bouts[0]), "Sam (5) beat Bram Kestovic (4)");
-  EXPECT_EQ(HowText(played.Bouts[0]), "on points after 10 rounds");
-  EXPECT_EQ(BoutText(t.game.career, played.Bouts[1]), "Lenny Sorrel (6) drew with Rafe Calder (7)");
+  EXPECT_EQ(BoutText(t.game.career, t.game.log.Bouts[0]), "Sam (5) beat Bram Kestovic (4)");
+  EXPECT_EQ(HowText(t.game.log.Bouts[0]), "on points after 10 rounds");
+  EXPECT_EQ(BoutText(t.game.career, t.game.log.Bouts[1]),
+            "Lenny Sorrel (6) drew with Rafe Calder (7)");
 
   t.game.log = {};
   t.screen.messages.clear();
@@ -270,8 +270,7 @@ TEST(FightLog, EveryBoutAndWeekIsSavedBesideTheCareerAndLoadsBack) {
   EXPECT_EQ(ReadBytes(t.careerFile), careerBefore);
 
   // A log that cannot be written fails the save and leaves both files as they were.
-  const fs::path inTheWay = t.logFile.string() + ".tmp";
-  fs::create_directories(inTheWay / "in");
+  fs::create_directories(fs::path(t.logFile.string() + ".tmp") / "in");
   const auto before = Snapshot(t.folder.Path());
   QuietWeek(t.game, t.random);
   SaveCareer(t.game);
@@ -280,7 +279,6 @@ TEST(FightLog, EveryBoutAndWeekIsSavedBesideTheCareerAndLoadsBack) {
                                                         "not saved.",
                                                     "Cannot save boxer"}}));
   EXPECT_EQ(Snapshot(t.folder.Path()), before);
-  fs::remove_all(inTheWay);
 
   // Another career without a log loads with an empty one; a new career replaces the old log.
   WriteBytes(t.folder.Path() / "Rocky.box", Fixture("rocky-year3.box"));

@@ -35,8 +35,8 @@ inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& 
   return files;
 }
 
-// A game holding Rocky's career, loaded from its file. Keep() notes the
-// career, upcoming bouts and files that a failure must leave as they are.
+// A game holding Rocky's career, loaded from its file. Keep() notes the career, upcoming bouts
+// and files that a failure must leave as they are.
 struct LoadedGame : TestGame {
   LoadedGame() {
     WriteBytes(careerFile, Fixture("rocky-year3.box"));

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QChartView>
 #include <QCheckBox>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
 #include <QValueAxis>
 
 #include "AutoPlayer.h"
@@ -35,10 +33,9 @@ TEST(CareerWindows, RecordsShowTheLoadedCareerSortedByAnyColumnAndFollowTheWeeks
                                            "", "", "", "vs Teo Vasquero in 2 weeks", "", ""}));
   // The player's row alone stands out, to the eye and to a screen reader.
   EXPECT_EQ(Column(table, 1, Qt::AccessibleTextRole)[2], "Rocky, Jr (you)");
-  for (int row = 0; row < 10; ++row) {
-    const QFont font = table.model()->index(row, 1).data(Qt::FontRole).value<QFont>();
-    EXPECT_EQ(font.bold(), row == 2) << row;
-  }
+  for (int row = 0; row < 10; ++row)
+    EXPECT_EQ(table.model()->index(row, 1).data(Qt::FontRole).value<QFont>().bold(), row == 2)
+        << row;
   // Numbers sort as numbers; the sort box does from the keyboard what a heading click does.
   table.sortByColumn(2, Qt::AscendingOrder);
   EXPECT_EQ(Column(table, 2),

@@ -1,8 +1,20 @@
+// The files the game keeps, careers and the hall of fame, and the records and numbers they hold.
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "CareerFiles.h"
+#include "DefaultHallOfFame.h"
+#include "Int16.h"
+#include "Random.h"
+#include "RecordFile.h"
 
 namespace ringvale::test {
 namespace {
@@ -71,11 +83,10 @@ TEST(CareerFile, NewOverAnExistingCareerAsksFirst) {
 
 TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
   const std::string good = Fixture("rocky-year3.box");
-  struct Case {
-    std::string from, to, problem;
-  };
   const std::string teoToDewey = "6,2\r\n\"Dewey Marchbank\",86,115,70,26,5,8,4,7,5,2";
-  for (const Case& c : std::vector<Case>{
+  // What is replaced, by what, and the problem named.
+  for (const auto& [from, to, problem] :
+       std::vector<std::tuple<std::string, std::string, std::string>>{
            {good.substr(good.find("\"Lonnie")), "", "Line 6: the file ends too early"},
            {"\"Rocky, Jr\",120", "\"Rocky, Jr\",300",
             "Line 2: the player's strength and weight are too large"},
@@ -101,8 +112,13 @@ TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
             "Line 7: a booked bout is due in 7 weeks, not 1 to 6"},
            {"4,9,100,1000\r\n", "4,9,100,1000\r\n\"Extra\",1\r\n",
             "Line 11: more text follows the last boxer's line"}}) {
-    SCOPED_TRACE(c.problem);
-    ExpectRefused(Replaced(good, c.from, c.to), c.problem);
+    SCOPED_TRACE(problem);  // loading another career's file is refused, changing nothing
+    LoadedGame t;
+    const fs::path bad = t.game.folder / "Bad.box";
+    WriteBytes(bad, Replaced(good, from, to));
+    t.Keep();
+    LoadBoxer(t.game, bad);
+    t.ExpectShown({{Refused(bad) + problem + ".", "Cannot load boxer"}});
   }
 }
 
@@ -141,12 +157,8 @@ TEST(CareerFile, RefreshClampsSpeedAndFoldsWeeksIntoYears) {
   };
   EXPECT_EQ(power(75, 130), 98);  // 97.5: halves round to even
   EXPECT_EQ(power(50, 193), 96);  // 96.5
-  // 16-bit arithmetic overflows rather than wraps, and a save stops before writing.
+  // 16-bit arithmetic overflows rather than wraps (the main window's tests save an overflow).
   EXPECT_THROW(power(200, 200), OverflowError);
-  career.Player().Strength = 90;
-  career.Year = 700;
-  EXPECT_THROW(SaveCareer(t.game), OverflowError);
-  EXPECT_EQ(ReadBytes(t.careerFile), Fixture("rocky-year3.box"));
 }
 
 // A failed save is reported, and the career in memory and every file stay as they were.
@@ -181,6 +193,222 @@ TEST(CareerFile, AFailedSaveSaysWhyAndKeepsEveryFile) {
                         ".\nThe career was not saved.",
                     "Cannot save boxer"}});
   }
+}
+
+// The hall of fame's file.
+
+const std::string Player = "Nell Cardew";
+
+// Ten boxers worth 900 down to 0 thousand, as the file holds them.
+const std::string Descending =
+    "\"Ash\",4,900000\r\n\"Birch\",3,800000\r\n\"Cedar\",3,700000\r\n\"Damson\",2,600000\r\n"
+    "\"Elder\",2,500000\r\n\"Fir\",2,400000\r\n\"Gum\",1,300000\r\n\"Hazel\",1,200000\r\n"
+    "\"Ivy\",1,100000\r\n\"Juniper\",1,0\r\n";
+
+void Retire(TestGame& t, int defences, double fortune) {
+  t.game.career.Roster[0].Name = Player;
+  t.game.career.TitleDefences = defences;
+  t.game.career.Money = fortune;
+  ForcedRetirement(t.game);
+}
+
+std::vector<std::string> Titles(const RecordingScreen& screen) {
+  std::vector<std::string> titles;
+  for (const auto& shown : screen.messages) titles.push_back(shown.title);
+  return titles;
+}
+
+// The file is rewritten at every retirement, even when nobody enters it.
+TEST(HallOfFame, RetireeEntersBelowEveryRicherBoxerWithADefenceAndMoreThanTheTenth) {
+  const std::string tenthAt50 = Replaced(Descending, "\"Juniper\",1,0", "\"Juniper\",1,50000");
+  std::string lineFeedsOnly = Descending;  // as if copied through another system
+  std::erase(lineFeedsOnly, '\r');
+  struct Case {
+    std::string table;
+    int defences;
+    double fortune;
+    std::string above;  // the entry the retiree goes in front of; "" when he stays out
+    std::string entry;
+  };
+  for (const Case& c : {Case{Descending, 2, 450000, "\"Fir\"", "\"Nell Cardew\",2,450000"},
+                        Case{Descending, 1, 1e6, "\"Ash\"", "\"Nell Cardew\",1,1000000"},
+                        Case{Descending, 1, 700000, "\"Damson\"", "\"Nell Cardew\",1,700000"},
+                        Case{lineFeedsOnly, 0, 5e6, "", ""}, Case{tenthAt50, 3, 50000, "", ""},
+                        Case{tenthAt50, 3, 50000.5, "\"Juniper\"", "\"Nell Cardew\",3,50000.5"}}) {
+    SCOPED_TRACE(c.entry.empty() ? std::to_string(c.fortune) : c.entry);
+    TestGame t;
+    WriteBytes(HallPath(t.game), c.table);
+    Retire(t, c.defences, c.fortune);
+    std::string expected = c.table == lineFeedsOnly ? Descending : c.table;
+    std::vector<Shown> shown{
+        {"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"}};
+    if (!c.above.empty()) {
+      expected.insert(expected.find(c.above), c.entry + "\r\n");
+      expected.erase(expected.find("\"Juniper\""));
+      shown.push_back(
+          {"You have been inducted into the hall of fame, Congratulations!", "Hall of Fame"});
+    }
+    EXPECT_EQ(ReadBytes(HallPath(t.game)), expected);
+    EXPECT_EQ(t.screen.messages, shown);
+  }
+}
+
+TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAside) {
+  for (const auto& [bytes, line] : std::vector<std::pair<std::string, std::string>>{
+           {Replaced(Descending, "\"Damson\",2", "\"Damson\",x"), "Line 4"},
+           {Descending.substr(0, Descending.find("\"Juniper\"")), "Line 10"},
+           {Replaced(Descending, "\"Gum\",1", "\"Gum\",99999"), "Line 7"}}) {
+    SCOPED_TRACE(line);
+    TestGame t;
+    WriteBytes(HallPath(t.game), bytes);
+    LoadHallOfFame(t.game);
+    ASSERT_EQ(t.screen.messages.size(), 1u);
+    const std::string& said = t.screen.messages[0].prompt;
+    EXPECT_TRUE(said.find(HallPath(t.game).string()) != said.npos && said.find(line) != said.npos)
+        << said;
+    // The standard table stands in for the damaged file.
+    EXPECT_EQ(t.game.high.lstHigh[0], "1 - Thaddeus Grell\t TD: 7\t $2400000");
+
+    t.screen.messages.clear();
+    Retire(t, 1, 3e6);
+    EXPECT_EQ(Titles(t.screen),
+              (std::vector<std::string>{"Retire from Sport", "Ringvale", "Hall of Fame"}));
+    HallTable expected = DefaultHallOfFame;
+    std::shift_right(expected.begin(), expected.end(), 1);
+    expected[0] = {Player, 1, 3e6};
+    bool damaged = false;
+    EXPECT_EQ(ReadHallOfFame(t.game, &damaged), expected);
+    EXPECT_FALSE(damaged) << "the rewritten file reads cleanly";
+    EXPECT_EQ(ReadBytes(t.folder.Path() / "Velder.hig.damaged"), bytes);
+  }
+}
+
+TEST(HallOfFame, LoadingAFinishedCareerRetiresItAgainButInductsItOnce) {
+  TestGame t;
+  WriteBytes(HallPath(t.game), Descending);
+  const std::filesystem::path career = t.folder.Path() / "Old Timer.box";
+  WriteBytes(career, Fixture("retired-year10.box"));
+  LoadBoxer(t.game, career);
+  EXPECT_EQ(Titles(t.screen), (std::vector<std::string>{"Retire from Sport", "Hall of Fame"}));
+  const std::string inducted = ReadBytes(HallPath(t.game));
+  EXPECT_TRUE(inducted.starts_with("\"Old Timer\",3,2500000\r\n\"Ash\""));
+
+  t.screen.messages.clear();
+  LoadBoxer(t.game, career);
+  EXPECT_EQ(Titles(t.screen), (std::vector<std::string>{"Retire from Sport"}));
+  EXPECT_EQ(ReadBytes(HallPath(t.game)), inducted);
+
+  t.game.career.Money += 10000;  // a different fortune is a different career
+  ForcedRetirement(t.game);
+  EXPECT_TRUE(ReadBytes(HallPath(t.game)).starts_with("\"Old Timer\",3,2510000\r\n\"Old Timer\""));
+}
+
+// The records every file is made of.
+
+// The error a reader raises while reading `text` as records of a name, a number and money, or "".
+std::string ReadError(const std::string& text) {
+  try {
+    for (RecordReader reader(text); !reader.AtEnd(); reader.EndLine()) {
+      reader.String();
+      reader.Number();
+      reader.Money();
+    }
+  } catch (const RecordError& error) {
+    return error.what();
+  }
+  return "";
+}
+
+TEST(RecordFile, MoneyIsWrittenWithAPeriodAndFifteenDigitsAtMost) {
+  std::string written;
+  for (const double money :
+       {20000.0, -50000.0, 0.1, -0.0, 123456789.123456789, 999999999999999.0, 1e15, 0.00001})
+    written += FormatMoney(money) + " ";
+  EXPECT_EQ(written, "20000 -50000 0.1 0 123456789.123457 999999999999999 1E+15 1E-05 ");
+  EXPECT_THROW(FormatMoney(1e308 * 10), OverflowError);
+}
+
+TEST(RecordFile, ReaderTakesFieldsAsWrittenAndAsOlderFilesSpacedThem) {
+  RecordReader reader("\"a, b\",  12 ,-32768, 1E+15 \r\n\t\"x\" ,32767,2.5\r\n\r\n");
+  EXPECT_EQ(reader.String(), "a, b");
+  EXPECT_EQ(reader.Number(), 12);
+  EXPECT_EQ(reader.Number(), -32768);
+  EXPECT_EQ(reader.Money(), 1e15);
+  reader.EndLine();
+  EXPECT_EQ(reader.String(), "x");
+  EXPECT_EQ(reader.Number(), 32767);
+  EXPECT_EQ(reader.Money(), 2.5);
+  reader.EndLine();
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_EQ(reader.LineNumber(), 3);
+}
+
+TEST(RecordFile, MalformedRecordsNameTheirLine) {
+  std::string accents;
+  for (int i = 0; i < 13; ++i) accents += "\u00e9";
+  // The second record of a file, and what is wrong with it.
+  const std::pair<std::string, std::string> cases[] = {
+      {"\"Ann\",1", "the line has too few fields"},
+      {"\"Ann\",1,2,", "the line has too many fields"},
+      {"\"Ann\",1,", "an amount of money is missing"},
+      {"\"Ann\",99999999999999999999,2",
+       "the number \"99999999999999999999\" is outside -32768 to 32767"},
+      {"\"Ann\",1\"2,2", "\"1\"2\" holds a stray double quote"},
+      {"\"Ann\",x" + accents + ",2", "\"x" + accents.substr(0, 22) + "...\" is not a whole number"},
+      {"\"Ann\",1.5,2", "\"1.5\" is not a whole number"},
+      {"\"Ann\",,2", "a number is missing"},
+      {"\"Ann\",\"1\",2", "\"1\" is text where a number belongs"},
+      {"\"Ann\",1,2.5.1", "\"2.5.1\" is not an amount of money"},
+      {"\"Ann\",1,inf", "\"inf\" is not an amount of money"},
+      {"\r\n\"Ann\",1,2", "the line is empty"}};
+  for (const auto& [record, problem] : cases) {
+    EXPECT_EQ(ReadError("\"Sam\",1,2\r\n" + record), "Line 2: " + problem) << record;
+  }
+  // A lone line feed or carriage return ends a line too.
+  EXPECT_EQ(ReadError("\"Sam\",1,2\n\"Bo\",x,5\n"), "Line 2: \"x\" is not a whole number");
+  EXPECT_EQ(ReadError("\"Sam\",1,2\r\"Bo\",x,5\r"), "Line 2: \"x\" is not a whole number");
+}
+
+TEST(RecordFile, TextThatIsNotUtf8IsReadAsWindows1252) {
+  EXPECT_EQ(DecodeText("\x93"
+                       "Caf\xe9\x94 \x80\x81"),
+            "\u201c"
+            "Caf\u00e9\u201d \u20ac\u0081");
+  EXPECT_EQ(DecodeText("Caf\u00e9 \u201cok\u201d"), "Caf\u00e9 \u201cok\u201d");  // UTF-8 stays
+  EXPECT_EQ(DecodeText("\xEF\xBB\xBF\"Sam\""), "\"Sam\"");                        // no BOM
+  EXPECT_EQ(DecodeText("\xC0\xAF"), "\u00c0\u00af");  // an overlong "/" is not UTF-8
+  EXPECT_EQ(RecordReader("\"Andr\xe9\",1,2").String(), "Andr\u00e9");
+}
+
+// The 16-bit whole numbers the records and the rules are made of, and the clock's generator.
+TEST(Int16, ArithmeticOutside16BitsThrowsOverflow) {
+  Int16 top = 32767;
+  EXPECT_THROW(top + 1, OverflowError);
+  EXPECT_THROW(top += 1, OverflowError);
+  EXPECT_EQ(top, 32767);  // a failed += leaves the value alone
+  EXPECT_THROW(--Int16(-32768), OverflowError);
+  EXPECT_THROW(Int16(40000), OverflowError);
+  EXPECT_EQ(Int16(-300) * 100, -30000);
+}
+
+TEST(Int16, RoundHalfEvenSendsHalvesToTheEvenNeighbour) {
+  for (const auto& [value, rounded] : std::vector<std::pair<double, int>>{
+           {2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {0.5000001, 1}, {97.2, 97}, {32767.4, 32767}})
+    EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+  for (const double value : {32767.5, 1e300, 0.0 / 0.0})
+    EXPECT_THROW(RoundHalfEven(value), OverflowError) << value;
+}
+
+// Reseeds in the same clock tick must not repeat a sequence, and draws stay in [0, 1).
+TEST(ClockRandom, DrawsStayInTheUnitIntervalAndReseedsDiffer) {
+  ClockRandom random;
+  std::set<double> firsts;
+  for (int i = 0; i < 1000; ++i) {
+    random.Reseed();
+    firsts.insert(random.Next());
+  }
+  EXPECT_EQ(firsts.size(), 1000u);
+  EXPECT_TRUE(*firsts.begin() >= 0.0 && *firsts.rbegin() < 1.0);
 }
 
 }  // namespace

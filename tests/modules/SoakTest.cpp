@@ -5,24 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <tuple>
 
 #include "AutoPlayer.h"
 #include "CareerFiles.h"
-#include "modEvents.h"
-#include "modFile.h"
 
 namespace ringvale::test {
 namespace {
 
-constexpr int CareersPerShard = 50;        // four shards: 200 careers
-constexpr std::array TranscribedSeeds{4};  // defends the title and is inducted
-constexpr int WeeksPerCareer = 520;
-constexpr int SaveEvery = 13;
+constexpr int CareersPerShard = 50;  // four shards: 200 careers
+constexpr int TranscribedSeed = 4;   // defends the title and is inducted
 
 // "" when the week left the career sound, else what broke.
 std::string WeekProblem(const Game& game, const RecordingScreen& screen) {
@@ -78,7 +74,6 @@ void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream&
   };
   screen.inputs.push_back("Soak " + std::to_string(seed));
   NewBoxer(game);
-  ASSERT_TRUE(game.career.IsLoaded());
   AutoPlayer player(game, screen, seed);
   player.afterEach = [&, shown = std::string()]() mutable {
     if (game.fight.txtComments != shown) transcript << (shown = game.fight.txtComments) << "\n";
@@ -88,10 +83,10 @@ void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream&
   bool champion = false;
   std::string lastStandings;
   try {
-    for (; week < WeeksPerCareer; ++week) {
+    for (; week < RetirementYear * WeeksPerYear; ++week) {
       SCOPED_TRACE("week " + std::to_string(week + 1));
       player.AnswerChallenge();
-      if (week % SaveEvery == 0) ExpectSaveLoadsBack(game, screen);
+      if (week % 13 == 0) ExpectSaveLoadsBack(game, screen);  // each quarter
       if (::testing::Test::HasFatalFailure()) return;
       player.PlayWeek();
       ASSERT_EQ(WeekProblem(game, screen), "");
@@ -119,8 +114,7 @@ void PlayCareer(unsigned seed, std::map<std::string, int>& totals, std::ostream&
   bool damaged = false;
   const HallTable hall = ReadHallOfFame(game, &damaged);
   EXPECT_FALSE(damaged);
-  EXPECT_TRUE(std::is_sorted(hall.begin(), hall.end(),
-                             [](const auto& a, const auto& b) { return a.Fortune > b.Fortune; }));
+  EXPECT_TRUE(std::ranges::is_sorted(hall, std::greater{}, &HallEntry::Fortune));
 
   for (const auto& [what, count] : player.did) totals[what] += count;
   totals["bout"] += screen.fightsShown;
@@ -137,7 +131,7 @@ TEST_P(SoakTest, CareersRunTenYearsKeepingTheRosterSoundAndRetire) {
   std::ostringstream transcript, unrecorded;
   for (int career = 0; career < CareersPerShard && !HasFatalFailure(); ++career) {
     const int seed = GetParam() * CareersPerShard + career + 1;
-    PlayCareer(seed, totals, std::ranges::count(TranscribedSeeds, seed) ? transcript : unrecorded);
+    PlayCareer(seed, totals, seed == TranscribedSeed ? transcript : unrecorded);
   }
   // The careers went everywhere the player can: a soak that never fought proves nothing.
   for (const char* what : {"accepted", "rejected", "arranged", "bout", "round", "dive",

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "Game.h"
-#include "Int16.h"
 #include "ScriptedRandom.h"
+#include "modFights.h"
 #include "modSetFights.h"
 
 // A career set up directly, and scripts for the draws a week makes.
@@ -39,20 +39,14 @@ inline void Book(Game& game, int first, int second, int weeks) {
   roster[first].WeeksToBout = roster[second].WeeksToBout = weeks;
 }
 
-// A value whose 9 x r rounds to `index`.
-inline double Pick(int index) {
-  return index == 0 ? 0.0 : (index - 0.2) / 9;
-}
-
+// The week's draw of two boxers: values whose 9 x r round to `matchA` and `matchB`.
 inline void PushDraw(ScriptedRandom& random, int matchA, int matchB) {
-  random.Push({Pick(matchA), Pick(matchB)});
+  for (const int index : {matchA, matchB}) random.Push({index == 0 ? 0.0 : (index - 0.2) / 9});
 }
 
-// A rival focus value: 2 x 0.5 rounds to 1, speed.
-inline constexpr double SpeedFocus = 0.5;
-
-inline void PushRivalTraining(ScriptedRandom& random, double focus = SpeedFocus) {
-  for (int i = 1; i < RosterSize; ++i) random.Push({focus});
+// Every rival trains speed: 2 x 0.5 rounds to 1.
+inline void PushRivalTraining(ScriptedRandom& random) {
+  for (int i = 1; i < RosterSize; ++i) random.Push({0.5});
 }
 
 // One press of Next Week whose draw comes to nothing: ranks 1 and 9 are far apart.
@@ -62,19 +56,16 @@ inline void QuietWeek(Game& game, ScriptedRandom& random) {
   NextWeek(game);
 }
 
-inline int Punches(const RosterEntry& boxer) {
-  return RoundHalfEven(boxer.Speed / 10.0);
-}
-
-inline void PushMisses(ScriptedRandom& random, int count) {
-  for (int i = 0; i < count; ++i) random.Push({0.0});
+// At Speed 100 each boxer throws ten punches a round; these draws land none of them.
+inline void PushMissedRounds(ScriptedRandom& random, int rounds) {
+  random.values.insert(random.values.end(), rounds * 20, 0.0);
 }
 
 // A bout between two rivals in which no punch lands: the unused draw, then the exchanges.
-inline void PushSimulatedBout(ScriptedRandom& random, const Game& game, int a, int b) {
+inline void HoldRivalsBout(Game& game, ScriptedRandom& random, int a, int b) {
   random.Push({0.0});
-  PushMisses(random,
-             SimulatedRounds * (Punches(game.career.Roster[a]) + Punches(game.career.Roster[b])));
+  PushMissedRounds(random, SimulatedRounds);
+  HoldBout(game, a, b);
 }
 
 // Commentary draws: 5 x 0.8 = 4, and text 4 of every round knocks no one down.

@@ -35,15 +35,11 @@ inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& 
   return files;
 }
 
-// A game holding Rocky's career, loaded from its file, beside a hall of fame. Keep() notes the
-// career, upcoming bouts and files that a failure must leave as they are.
+// A game holding Rocky's career, loaded from its file. Keep() notes the career, upcoming bouts
+// and files that a failure must leave as they are.
 struct LoadedGame : TestGame {
   LoadedGame() {
     WriteBytes(careerFile, Fixture("rocky-year3.box"));
-    std::string hall;
-    for (int row = 0; row < 10; ++row)
-      hall += "\"Champ " + std::to_string(row) + "\",1," + std::to_string(9 - row) + "0000\r\n";
-    WriteBytes(game.folder / HallFileName, hall);
     LoadBoxer(game, careerFile);
     if (!screen.messages.empty()) throw std::logic_error(screen.messages[0].prompt);
     Keep();
@@ -70,16 +66,6 @@ struct LoadedGame : TestGame {
 
 inline std::string Refused(const std::filesystem::path& path) {
   return "\"" + path.string() + "\" is not a boxer file that can be loaded.\n";
-}
-
-// Loading `bytes` as another career file must be refused with `problem`, changing nothing.
-inline void ExpectRefused(const std::string& bytes, const std::string& problem) {
-  LoadedGame t;
-  const std::filesystem::path bad = t.game.folder / "Bad.box";
-  WriteBytes(bad, bytes);
-  t.Keep();
-  LoadBoxer(t.game, bad);
-  t.ExpectShown({{Refused(bad) + problem + ".", "Cannot load boxer"}});
 }
 
 }  // namespace ringvale::test

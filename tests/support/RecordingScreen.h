@@ -25,8 +25,7 @@ class RecordingScreen final : public Screen {
     messages.push_back({prompt, title});
     if (onMessage) onMessage(messages.back());
   }
-  std::string InputBox(const std::string& prompt, const std::string& title) override {
-    inputPrompts.push_back({prompt, title});
+  std::string InputBox(const std::string&, const std::string&) override {
     if (inputs.empty()) return "";
     std::string answer = inputs.front();
     inputs.pop_front();
@@ -53,7 +52,6 @@ class RecordingScreen final : public Screen {
   }
 
   std::vector<Shown> messages;
-  std::vector<Shown> inputPrompts;
   std::deque<std::string> inputs;
   std::vector<Shown> questions;
   std::deque<bool> answers;

@@ -1,0 +1,450 @@
+// The game's windows: the main window, the fight window a week opens from it, the splash, About
+// and hall of fame windows, and the boxes of the real window system.
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <tuple>
+
+#include "../modules/WeekSetup.h"
+#include "CareerFiles.h"
+#include "GameApplication.h"
+#include "QtScreen.h"
+#include "Twips.h"
+#include "Widgets.h"
+#include "frmAbout.h"
+#include "frmFight.h"
+#include "frmHigh.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+#include "modFights.h"
+#include "modFile.h"
+
+namespace ringvale::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  // The open-file step answers from loadAnswers, front first, and records where it started.
+  MainWindowTest() {
+    main.ChooseCareerFile = [this](const QString& start) {
+      loadStarts << start;
+      return loadAnswers.isEmpty() ? QString() : loadAnswers.takeFirst();
+    };
+  }
+  QString Text(const char* name) { return Child(main, name)->property("text").toString(); }
+  QStringList Lines(const char* name) {
+    QStringList lines;
+    auto* combo = Child<QComboBox>(main, name);
+    for (int i = 0; i < combo->count(); ++i) lines << combo->itemText(i);
+    return lines;
+  }
+  bool Enabled(const char* name) { return Child(main, name)->isEnabled(); }
+  bool Hidden(const char* name) { return Child(main, name)->isHidden(); }
+  void Trigger(const char* action) { Child<QAction>(main, action)->trigger(); }
+  void NewSam() {
+    t.screen.inputs.push_back("Sam");
+    t.random.Push({0.0});  // line-up 0
+    Trigger("mnuNew");
+  }
+  QString PathIn(const char* file) const {
+    return QString::fromStdString((t.game.folder / file).string());
+  }
+  TestGame t;
+  frmMain main{t.game};
+  QStringList loadAnswers, loadStarts;
+};
+
+TEST_F(MainWindowTest, NewSaveAndLoadShowTheCareerAndACancelledLoadChangesNothing) {
+  NewSam();
+  EXPECT_EQ(Child<QGroupBox>(main, "frmBoxer")->title(), "Sam");
+  QStringList shown;
+  for (const char* label :
+       {"lblStrength", "lblWeight", "lblSpeed", "lblWins", "lblMoney", "lblWeeks", "lblChamp"})
+    shown << Text(label);
+  EXPECT_EQ(shown, QStringList(
+                       {"90", "108", "86", "0", "$20000", "Year : 0, Week : 1", "Walt Brannigan"}));
+  EXPECT_EQ(Child<QProgressBar>(main, "proPower")->value(), 97);
+  EXPECT_EQ(Lines("cmbBoxers").last(), "Sam");
+  EXPECT_EQ(Child<QListWidget>(main, "lstRanks")->item(0)->text(), "");  // the champion's line
+  t.game.career.Money = 1234.5;
+  Trigger("mnuSave");
+  t.game.career.Money = 1;  // memory moves on after the save; loading brings back the file
+  loadAnswers = {PathIn("Sam.box"), ""};
+  Trigger("mnuLoad");
+  EXPECT_EQ(Text("lblMoney"), "$1234.5");
+  t.game.career.Money = 99;
+  const Career before = t.game.career;
+  Trigger("mnuLoad");
+  EXPECT_EQ(t.game.career, before);
+  // The dialog opens in the game folder, then on the file last chosen.
+  EXPECT_EQ(loadStarts,
+            (QStringList{QString::fromStdString(t.game.folder.string()), PathIn("Sam.box")}));
+  EXPECT_TRUE(t.screen.messages.empty());
+}
+
+// Each tab of a well-trained career, pictured with its text checked for clipping.
+TEST_F(MainWindowTest, EveryTabShowsALoadedCareer) {
+  WriteBytes(t.game.folder / "Rocky.box", Fixture("rocky-year3.box"));
+  loadAnswers = {PathIn("Rocky.box")};
+  Trigger("mnuLoad");
+  Child<QTimer>(main, "timPunch")->stop();  // still for the camera
+  EXPECT_EQ(Child<QProgressBar>(main, "proPower")->value(), PowerBarTop);
+  const std::vector<std::vector<const char*>> pictures = {{}, {"imgP1"}, {}, {}};
+  for (int tab = 0; tab < 4; ++tab) {
+    t.game.main.tabMain = tab;
+    main.Redraw();
+    Render(main, QStringLiteral("frmMain-tab%1.png").arg(tab), pictures[tab]);
+  }
+}
+
+// Arranging a bout from the keyboard is played in the accessibility tests.
+TEST_F(MainWindowTest, AChallengeIsSignedOnArrangeBout) {
+  NewSam();
+  t.game.booking.MatchA = 1;  // Calvin Drummore, ranked 8
+  IssueChallenge(t.game);
+  main.Redraw();
+  Render(main, "frmMain-challenge.png");
+  EXPECT_EQ(AccessProblems(main), std::vector<std::string>{});
+  EXPECT_EQ(Child(main, "lblMoney")->accessibleName(), "Money: $20000");
+  EXPECT_EQ(Child(main, "proPower")->accessibleDescription(), "97 of 130");
+  EXPECT_EQ(Child<QTabWidget>(main, "tabMain")->currentIndex(), ArrangeBoutTab);
+  EXPECT_EQ(Child<QComboBox>(main, "cmbBoxers")->currentText(), "Calvin Drummore");
+  EXPECT_FALSE(Enabled("cmbBoxers") || Enabled("frameArrange") || Hidden("cmdSign"));
+  Child<QPushButton>(main, "cmdSign")->click();
+  EXPECT_EQ(Text("lblChallenge"), "You are fighting Calvin Drummore.");
+  EXPECT_EQ(Lines("comUpcoming"), QStringList{"Sam vs Calvin Drummore in 6 week(s)"});
+  EXPECT_TRUE(Hidden("cmdSign") && Enabled("frameArrange") && !Enabled("frameAgree"));
+}
+
+// An induction at the forced retirement shows at once in a hall of fame left open.
+TEST_F(MainWindowTest, AnOpenHallOfFameShowsTheInductionAsOnDisk) {
+  SetUpCareer(t.game);
+  t.game.career.Year = 9;
+  t.game.career.Week = 52;
+  t.game.career.TitleDefences = 1;
+  t.game.career.Money = 5e6;
+  QWidget* high = &OpenedBy(main, "mnuHigh", "frmHigh");
+  PushDraw(t.random, 1, 9);
+  PushRivalTraining(t.random);
+  Child<QPushButton>(main, "cmdNextWeek")->click();
+  auto* list = Child<QListWidget>(*high, "lstHigh");
+  EXPECT_EQ(list->item(0)->text(), "1 - Sam\t TD: 1\t $5000000");
+  EXPECT_EQ(list->item(1)->text(), "2 - Thaddeus Grell\t TD: 7\t $2400000");
+  Render(*high, "frmHigh-induction.png");
+}
+
+// The guard of the application object, driven with an exit step that lets the test live on.
+TEST_F(MainWindowTest, OverflowShowsOverflowAndEndsWithoutWritingAFile) {
+  NewSam();
+  const std::string saved = ReadBytes(t.game.folder / "Sam.box");
+  t.game.career.Year = 700;  // 700 x 52 weeks does not fit 16 bits
+  QStringList shown;
+  OnNextModal([&](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) shown = {box->text(), box->windowTitle()};
+    QTest::keyClick(modal, Qt::Key_Return);
+  });
+  int ends = 0;
+  EXPECT_FALSE(GameApplication::DeliverGuarded(
+      [&] {
+        SaveCareer(t.game);
+        return true;
+      },
+      [&] { ++ends; }));
+  EXPECT_EQ(ends, 1);
+  EXPECT_EQ(shown, QStringList({"Overflow", "Ringvale"}));
+  EXPECT_EQ(ReadBytes(t.game.folder / "Sam.box"), saved);
+}
+
+// The player's bout against `rival` in a fight window of its own, as the week advance opens it.
+class FightWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetUpCareer(game); }
+
+  void Open(int rival, double bribeRoll = 0.0) {
+    game.bout.FighterB = rival;  // against the player
+    t.random.Push({bribeRoll, QuietComment});
+    LoadFight(game);
+    t.screen.fightOpen = true;  // as ShowFight would have it
+    window = std::make_unique<frmFight>(game);
+    window->show();
+    QApplication::processEvents();
+  }
+  QString Text(const char* name) { return Child(*window, name)->property("text").toString(); }
+  QString Frame() { return Child<QGroupBox>(*window, "fraFight")->title(); }
+  // One press of Next Round with no landed punch and a quiet round.
+  void NextRound() {
+    t.random.Push({0.0});
+    PushMissedRounds(t.random, 1);
+    if (game.bout.FightRound < 9) t.random.Push({QuietComment});
+    Child<QPushButton>(*window, "cmdNextRound")->click();
+  }
+
+  TestGame t;
+  Game& game = t.game;
+  std::unique_ptr<frmFight> window;
+};
+
+// With long names and a dive on offer, pictured in round 5 with its text checked for clipping,
+// and read as a screen reader would.
+TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
+  game.career.Roster[0].Name = "Sam Ashworth";
+  game.career.Roster[3].Name = "Bartholomew Kestovic";
+  Open(3, 0.5);
+  for (int round = 1; round <= 9; ++round) {
+    NextRound();
+    EXPECT_EQ(Frame(), QString("Round %1").arg(round));
+    EXPECT_EQ(Child<QProgressBar>(*window, "proStamina")->value(), 29);
+    EXPECT_EQ(Child<QPlainTextEdit>(*window, "txtComments")->toPlainText().toStdString(),
+              game.fight.txtComments);
+    EXPECT_TRUE(Child(*window, "cmdDive")->isVisible());
+    if (round == 5) Render(*window, "frmFight.png");
+  }
+  EXPECT_EQ(AccessProblems(*window), std::vector<std::string>{});
+  // Each stamina bar says whose it is and its value, to the eye and to a screen reader.
+  const QString rival = QString("Bartholomew Kestovic: %1 of 40").arg(game.fight.proRivStamina);
+  for (const auto& [bar, says] : {std::pair{"proStamina", QString("Sam Ashworth: 29 of 40")},
+                                  std::pair{"proRivStamina", rival}}) {
+    EXPECT_EQ(Child(*window, bar)->toolTip(), says);
+    EXPECT_EQ(Child(*window, bar)->accessibleName(), says);
+  }
+  EXPECT_EQ(Text("cmdNextRound"), "Judges Decision");
+  EXPECT_TRUE(t.screen.fightOpen);
+  NextRound();
+  EXPECT_EQ(Frame(), "Round 10");
+  EXPECT_FALSE(t.screen.fightOpen);
+  EXPECT_EQ(t.screen.messages.back(),
+            (Shown{"Sam Ashworth has drawn with Bartholomew Kestovic", "Latest Boxing Results"}));
+  EXPECT_TRUE(t.random.values.empty());
+}
+
+// Escape and the close box ask first: Yes retires as the Retire button does, No fights on.
+TEST_F(FightWindowTest, EscapeOrTheCloseBoxRetiresOnlyOnYes) {
+  const Shown question{"Retire from this bout? It counts as a loss.", "Ringvale"};
+  for (const bool escape : {false, true}) {
+    for (const bool yes : {false, true}) {
+      SCOPED_TRACE(std::to_string(escape) + std::to_string(yes));
+      SetUp();
+      t.screen.messages.clear();
+      t.screen.questions.clear();
+      Open(2);
+      NextRound();
+      const Career before = game.career;
+      const std::vector<Shown> shown = t.screen.messages;
+      t.screen.answers = {yes};
+      escape ? QTest::keyClick(window.get(), Qt::Key_Escape) : (void)window->close();
+      EXPECT_EQ(t.screen.questions, std::vector<Shown>{question});
+      EXPECT_TRUE(window->isVisible());
+      if (!yes) {
+        EXPECT_EQ(game.career, before);
+        EXPECT_EQ(t.screen.messages, shown);
+        NextRound();
+        EXPECT_EQ(Frame(), "Round 2");
+        continue;
+      }
+      EXPECT_EQ(Frame(), "Retired");
+      EXPECT_EQ(std::pair(int(game.career.Roster[0].Losses), int(game.career.Roster[2].Wins)),
+                std::pair(1, 1));
+      EXPECT_EQ(std::vector<Shown>(t.screen.messages.end() - 2, t.screen.messages.end()),
+                (std::vector<Shown>{{"Sam has retired.", "Ringvale"},
+                                    {"Deacon Flint has beaten Sam", "Latest Boxing Results"}}));
+      EXPECT_FALSE(t.screen.fightOpen);
+    }
+  }
+  // Once the bout is over, closing asks and records nothing more.
+  t.screen.questions.clear();
+  const Career ended = game.career;
+  window->close();
+  EXPECT_TRUE(t.screen.questions.empty());
+  EXPECT_EQ(game.career, ended);
+  EXPECT_FALSE(window->isVisible());
+}
+
+// "&" is no keyboard mnemonic in a name: the frame caption and the fight window show it as typed.
+TEST_F(FightWindowTest, ANameWithAnAmpersandShowsAsTyped) {
+  game.career.Roster[0].Name = "Tom & Jerry";
+  game.career.Roster[1].Name = "A&B";
+  Open(1);
+  EXPECT_EQ(Text("lblPlayer") + " / " + Text("lblRival"), "Tom & Jerry / A&B");
+  Render(*window, "frmFight-ampersand.png");
+  frmMain main(game);
+  RefreshStatus(game);
+  main.Redraw();
+  const QString caption = Child<QGroupBox>(main, "frmBoxer")->title();
+  EXPECT_EQ(caption, "Tom && Jerry");  // drawn as "Tom & Jerry"
+  EXPECT_TRUE(QKeySequence::mnemonic(caption).isEmpty());
+  Render(main, "frmMain-ampersand.png");
+}
+
+namespace fs = std::filesystem;
+
+frmMain* OpenMainWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* main = qobject_cast<frmMain*>(widget); main != nullptr && main->isVisible())
+      return main;
+  return nullptr;
+}
+
+// Empty name: a key press. The main window opens with no career loaded.
+TEST(SplashTest, AKeyOrAClickOnFramePictureOrTitlesOpensTheMainWindow) {
+  for (const char* name : {"", "imgLogo", "lblProductName"}) {
+    SCOPED_TRACE(name);
+    TestGame t;
+    frmSplash splash(t.game);
+    if (*name == '\0') Render(splash, "frmSplash.png", {"imgLogo"});
+    splash.show();
+    ASSERT_EQ(OpenMainWindow(), nullptr);
+    *name == '\0' ? QTest::keyClick(&splash, Qt::Key_Space)
+                  : QTest::mouseClick(Child(splash, name), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(splash.isVisible());
+    std::unique_ptr<frmMain> main(OpenMainWindow());
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(Child<QLabel>(*main, "lblChamp")->text(), "Champion");
+    EXPECT_TRUE(t.screen.messages.empty());
+  }
+}
+
+TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
+  TempFolder folder;
+  const auto gameFolder = [](const fs::path& program) {
+    return GameApplication::GameFolder(QString::fromStdString(program.string()));
+  };
+  EXPECT_EQ(gameFolder(folder.Path()), folder.Path());
+  EXPECT_TRUE(fs::is_empty(folder.Path()));  // the probe leaves nothing behind
+
+  QStandardPaths::setTestModeEnabled(true);
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir(userFolder).removeRecursively();
+  // A folder that does not exist cannot be written, whoever runs the test.
+  const fs::path chosen = gameFolder(folder.Path() / "gone");
+  EXPECT_EQ(chosen, fs::path(userFolder.toStdString()));
+  EXPECT_TRUE(fs::is_directory(chosen));  // created
+  EXPECT_FALSE(fs::exists(folder.Path() / "gone"));
+  // Installed (its desktop entry in the prefix), it keeps out of the prefix even when it could
+  // write.
+  fs::create_directories(folder.Path() / "bin");
+  fs::create_directories(folder.Path() / "share/applications");
+  std::ofstream(folder.Path() / "share/applications/io.github.ringvale.Ringvale.desktop");
+  EXPECT_EQ(gameFolder(folder.Path() / "bin"), chosen);
+  EXPECT_TRUE(fs::is_empty(folder.Path() / "bin"));
+  QDir(userFolder).removeRecursively();
+  QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST(AboutTest, ShowsItsTextUnclippedAndOkClosesIt) {
+  frmAbout about;
+  Render(about, "frmAbout.png");
+  QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+  EXPECT_EQ(about.result(), QDialog::Accepted);
+  ExpectEscapeCloses(about, "cmdOK");
+}
+
+// Dashes until loaded; each Reload reads the file afresh into numbered rows of three columns
+// that fit the box; Close and Escape (from the list) close it.
+TEST(HighWindow, ShowsTheTableReadAfreshInColumnsAndClosesOnCloseOrEscape) {
+  TestGame t;
+  frmHigh window(t.game);
+  auto* list = Child<QListWidget>(window, "lstHigh");
+  ASSERT_EQ(list->count(), HallOfFameSize);
+  EXPECT_EQ(list->item(9)->text(), "-");
+  std::string table = "\"Marguerite-Anne Featherstonehaugh the Unbowed\",12,987654.25\r\n";
+  for (int row = 1; row < HallOfFameSize; ++row) table += "\"Gum\",1,300\r\n";
+  WriteBytes(t.folder.Path() / HallFileName, table);
+  window.Reload();
+  EXPECT_EQ(list->item(0)->text(),
+            "1 - Marguerite-Anne Featherstonehaugh the Unbowed\t TD: 12\t $987654.25");
+  EXPECT_EQ(
+      list->item(0)->data(Qt::UserRole).toStringList(),
+      QStringList({"1 - Marguerite-Anne Featherstonehaugh the Unbowed", " TD: 12", " $987654.25"}));
+  EXPECT_EQ(list->item(9)->toolTip(), "<qt>10 - Gum  TD: 1  $300</qt>");
+  Render(window, "frmHigh.png");
+  for (int i = 0; i < HallOfFameSize; ++i)
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;
+  Child<QPushButton>(window, "cmdClose")->click();
+  EXPECT_FALSE(window.isVisible());
+  ExpectEscapeCloses(window, "lstHigh");
+  EXPECT_TRUE(t.screen.messages.empty());
+}
+
+// The faces come with the program: the same family and pitch whatever the machine has installed
+// (ctest runs this again with none of the machine's fonts).
+TEST(Fonts, EveryFaceIsTheGamesOwnWhateverFontsTheMachineHas) {
+  for (const auto& [face, family] : {std::pair{Face::Sans, "Liberation Sans"},
+                                     {Face::Serif, "Liberation Serif"},
+                                     {Face::Mono, "Liberation Mono"}}) {
+    for (const bool bold : {false, true}) {
+      const QFontInfo info(PointFont(face, 8, bold, bold));
+      EXPECT_EQ(std::tuple(info.family(), info.fixedPitch(), info.bold(), info.italic()),
+                std::tuple(QString(family), face == Face::Mono, bold, bold));
+    }
+  }
+}
+
+// The real window system, with the main window open over a scripted game: a message shows the
+// state it speaks of unless the window is frozen; Enter, Escape and the close box all answer a
+// question No, only Yes answers Yes.
+TEST(QtScreenTest, MessagesShowTheStateTheySpeakOfAndQuestionsDefaultToNo) {
+  TempFolder folder;
+  ScriptedRandom random;
+  QtScreen screen;
+  Game game{screen, random, folder.Path()};
+  frmMain main{game};
+  screen.SetGame(game);
+  main.show();
+  const auto money = [&] { return Child<QLabel>(main, "lblMoney")->text(); };
+  game.main.lblMoney = "$77";  // changed by the game, not yet shown
+  QStringList shown;
+  OnNextModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    shown = {box->windowTitle(), box->text(), money()};
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  screen.Message("The fight has been arranged", "Fight is set!|");
+  EXPECT_EQ(shown, QStringList({"Fight is set!|", "The fight has been arranged", "$77"}));
+
+  screen.FreezeWindow();
+  EXPECT_FALSE(main.updatesEnabled());
+  game.main.lblMoney = "$5";
+  OnNextModal([&](QWidget* modal) {
+    shown = {money()};
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  screen.Message("Latest results", "Latest Boxing Results");
+  EXPECT_EQ(shown, QStringList({"$77"}));
+  screen.UnfreezeWindow();
+  EXPECT_TRUE(main.updatesEnabled());
+  EXPECT_EQ(money(), "$5");
+
+  const QString prompt = "A boxer named Tom & Jerry already has a career. Replace it?";
+  for (const int way : {0, 1, 2, 3}) {
+    shown.clear();
+    OnNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      shown = {box->objectName(), box->windowTitle(), box->text()};
+      EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+      EXPECT_EQ(box->defaultButton(), qobject_cast<QPushButton*>(box->button(QMessageBox::No)));
+      if (way == 0) Render(*box, "confirm.png");
+      if (way == 0) QTest::keyClick(box, Qt::Key_Return);
+      if (way == 1) QTest::keyClick(box, Qt::Key_Escape);
+      if (way == 2) box->close();
+      if (way == 3) box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(screen.Confirm(prompt.toStdString(), "Ringvale"), way == 3) << way;
+    EXPECT_EQ(shown, QStringList({"MessageBox", "Ringvale", prompt})) << way;
+  }
+}
+
+}  // namespace
+}  // namespace ringvale::test

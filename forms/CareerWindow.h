@@ -36,8 +36,8 @@ class CareerWindow : public QWidget {
   QBoxLayout* buttons_;
 };
 
-// The career chart, from the module the game installs beside it, loaded on first use so that
-// Qt Charts does not slow every start. Null, after saying why, if the module cannot be loaded.
+// The career chart, from the module built and installed with the game, loaded on first use so
+// that Qt Charts does not slow every start. Null, after saying why, if the module cannot load.
 CareerWindow* LoadCareerChart(ringvale::Game& game);
 
 // How a table marks the player's own rows (bold on a tint) for a font, background or

@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   qt6-charts-dev libqt6opengl6-dev # the charts, and the OpenGL module their CMake files ask for
-  fonts-liberation # compiled into the program
+  fonts-liberation2 # compiled into the program
 )
 case "${1:-}" in
   --test) packages+=(libgtest-dev libbenchmark-dev clang) ;;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ringvale needs when any is missing: to build and run the game, and
-# with --test also to test, fuzz and benchmark it, or with --package to make its Debian package.
-# Usage: scripts/install-deps.sh [--test | --package]
+# with --test also to test, fuzz and benchmark it, with --package to make its Debian package, or
+# with --check to make it and check it and the licences as a packager would.
+# Usage: scripts/install-deps.sh [--test | --package | --check]
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
 case "${1:-}" in
   --test) packages+=(libgtest-dev libbenchmark-dev clang) ;;
   --package) packages+=(dpkg-dev file) ;;
+  --check) packages+=(dpkg-dev file lintian reuse desktop-file-utils appstream) ;;
 esac
 
 install_missing() {

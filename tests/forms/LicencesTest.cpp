@@ -1,4 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The licences the game carries, its own and its fonts', as Help > Licences shows them.
@@ -25,17 +26,17 @@ TEST(LicencesWindow, ShowsTheGamesLicenceAndTheFontsNoticeAndLicenceWhole) {
     EXPECT_EQ(modal->objectName(), "frmLicences");
     game = Child<QPlainTextEdit>(*modal, "txtGame")->toPlainText();
     fonts = Child<QPlainTextEdit>(*modal, "txtFonts")->toPlainText();
-    EXPECT_EQ(AccessProblems(*modal), std::vector<std::string>{});
-    Render(*modal, "frmLicences.png");
-    Child<QTabWidget>(*modal, "tabLicences")->setCurrentIndex(1);
-    Render(*modal, "frmLicences-fonts.png");
+    for (const int page : {0, 1}) {
+      Child<QTabWidget>(*modal, "tabLicences")->setCurrentIndex(page);
+      EXPECT_EQ(AccessProblems(*modal), std::vector<std::string>{}) << page;
+      Render(*modal, page == 0 ? "frmLicences.png" : "frmLicences-fonts.png");
+    }
     QTest::keyClick(Child(*modal, "txtFonts"), Qt::Key_Escape);
     EXPECT_FALSE(modal->isVisible());
     modal->close();  // so a failure above cannot hang the test
   });
   Child<QAction>(main, "mnuLicences")->trigger();
   const auto source = [](const char* file) { return QString::fromStdString(Fixture(file)); };
-  EXPECT_TRUE(game.contains("either version 3 of the License, or (at your option) any later"));
   EXPECT_TRUE(game.endsWith(source("../../LICENSE")));
   EXPECT_TRUE(fonts.contains(source("../../resources/fonts-copyright.txt")));
   EXPECT_TRUE(fonts.endsWith(source("../../LICENSES/OFL-1.1.txt")));

@@ -26,7 +26,7 @@ QPlainTextEdit* LicenceText(const char* name, const QString& spoken, const QStri
   view->setObjectName(name);
   view->setAccessibleName(spoken);
   view->setReadOnly(true);
-  // Selectable and scrolled by keyboard, but Tab moves on to the next control.
+  // A caret for the keyboard and screen readers to read by; Tab still moves on.
   view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   view->setTabChangesFocus(true);
   // The licences are laid out in fixed columns.

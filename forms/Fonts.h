@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The game's own faces, compiled into the program from Debian's fonts-liberation and metric-
+// The game's own faces, compiled into the program from Debian's fonts-liberation2 and metric-
 // compatible with those the windows were laid out in: Liberation Sans for MS Sans Serif and
 // Arial, Liberation Serif for Times New Roman, Liberation Mono for Courier New. No window relies
 // on the machine's fonts or its generic aliases ("Sans Serif" can be a monospaced face).

@@ -30,6 +30,7 @@
 #include "frmAbout.h"
 #include "frmFightLog.h"
 #include "frmHigh.h"
+#include "frmLicences.h"
 #include "frmRecords.h"
 #include "modBoxer.h"
 #include "modFile.h"
@@ -164,6 +165,11 @@ void frmMain::BuildMenus() {
   mnuOptions->addSeparator()->setObjectName("mnubar");
   add(mnuOptions, "mnuAbout", QStringLiteral("&About..."), QKeySequence(),
       [this] { mnuAbout_Click(); });
+
+  QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHelp->setObjectName("mnuHelp");
+  add(mnuHelp, "mnuLicences", QStringLiteral("&Licences"), QKeySequence(),
+      [this] { frmLicences(this).exec(); });
 }
 
 void frmMain::PlaceOnTab(QWidget* control, int left, int top, int width, int height) {

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ringvale needs when any is missing: to build and run the game, and
-# with --test also to test, fuzz and benchmark it, or with --package to make its Debian package.
-# Usage: scripts/install-deps.sh [--test | --package]
+# with --test also to test, fuzz and benchmark it, with --package to make its Debian package, or
+# with --check to make it and check it and the licences as a packager would.
+# Usage: scripts/install-deps.sh [--test | --package | --check]
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   qt6-charts-dev libqt6opengl6-dev # the charts, and the OpenGL module their CMake files ask for
-  fonts-liberation # compiled into the program
+  fonts-liberation2 # compiled into the program
 )
 case "${1:-}" in
   --test) packages+=(libgtest-dev libbenchmark-dev clang) ;;
   --package) packages+=(dpkg-dev file) ;;
+  --check) packages+=(dpkg-dev file lintian reuse desktop-file-utils appstream) ;;
 esac
 
 install_missing() {

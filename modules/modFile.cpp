@@ -361,7 +361,7 @@ void RefreshStatus(Game& game) {
     window.cmbBoxers.at(rank) = boxer.Name;
   }
   RosterEntry& player = career.Player();
-  const Int16 playerPower = RoundHalfEven((player.Weight * player.Strength) / 100.0);
+  const Int16 playerPower = RoundHalfEven((player.Weight * player.Strength) / double(PowerDivisor));
   window.frmBoxer = player.Name;
   window.lblStrength = Text(player.Strength);
   window.lblWeight = Text(player.Weight);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "FightLog.h"
 #include "Identity.h"
@@ -170,6 +171,13 @@ void CheckRoster(const Career& career) {
   const auto& roster = career.Roster;
   if (roster[PlayerIndex].Name.empty()) {
     throw RecordError(FirstBoxerLine, "the player's name is empty");
+  }
+  for (const auto& [quality, value] : {std::pair{"strength", roster[PlayerIndex].Strength},
+                                       std::pair{"weight", roster[PlayerIndex].Weight}}) {
+    if (value < 0) {
+      throw RecordError(FirstBoxerLine, std::string("the player's ") + quality + " " + Text(value) +
+                                            " is out of range");
+    }
   }
   // The refresh after the load multiplies these in 16 bits; overflowing there would end the game.
   try {

@@ -326,6 +326,8 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
   std::string logProblem;
   FightLog log = ReadFightLog(FightLogPath(path), loaded.Week, logProblem);
   game.career = std::move(loaded);
+  game.savedWeeks = TotalWeeks(game.career);
+  game.main.lblNews.clear();
   ClearChallenge(game);
   game.log = std::move(log);
   RefreshStatus(game);
@@ -352,6 +354,8 @@ void SaveCareer(Game& game) {
     game.screen.Message(std::string(error.what()) + "\nThe career was not saved.", CannotSave);
     return;
   }
+  game.savedWeeks = TotalWeeks(game.career);
+  game.main.lblNews = "Saved at " + WeekText(game.savedWeeks) + ".";
   RefreshStatus(game);
 }
 
@@ -389,6 +393,15 @@ void RefreshStatus(Game& game) {
     if (career.Year == RetirementYear) ForcedRetirement(game);
   }
   window.lblWeeks = "Year : " + Text(career.Year) + ", Week : " + Text(career.Week);
+  const int unsaved = career.IsLoaded() ? int(TotalWeeks(career)) - game.savedWeeks : 0;
+  window.lblSaved = unsaved <= 0 ? ""
+                                 : std::to_string(unsaved) + (unsaved == 1 ? " week" : " weeks") +
+                                       " played since the last save";
+}
+
+void AddNews(Game& game, const std::string& news) {
+  std::string& shown = game.main.lblNews;
+  shown += (shown.empty() ? "" : " ") + news;
 }
 
 }  // namespace ringvale

@@ -33,6 +33,8 @@ TEST(FrozenMainWindow, ShowsThePictureOfBeforeTheWeekWhileABoxIsOpen) {
   screen.SetGame(game);
   SetUpCareer(game);
   Book(game, 2, 3, 1);  // a rivals' bout falls due, and its result comes in a box
+  game.career.Roster[2].Name = "Ed";  // a short result under a long title
+  game.career.Roster[3].Name = "Al";
   frmMain main{game};
   RefreshStatus(game);
   game.main.tabMain = 1;  // Training, where the bag swings
@@ -49,10 +51,10 @@ TEST(FrozenMainWindow, ShowsThePictureOfBeforeTheWeekWhileABoxIsOpen) {
     during.push_back(main.grab().toImage());
     QTest::qWait(3 * PunchIntervalMs);
     during.push_back(main.grab().toImage());
+    // Window managers keep about 120 px of a title bar for the icon, buttons and margins.
     QFont bold = box->font();
     bold.setBold(true);
-    const QFontMetrics title(bold);
-    EXPECT_GE(box->width(), title.horizontalAdvance(box->windowTitle()) + 3 * title.height());
+    EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 120);
     QTest::keyClick(box, Qt::Key_Return);
   });
   Child<QPushButton>(main, "cmdNextWeek")->click();
@@ -114,6 +116,19 @@ TEST_F(StatusTest, ThePlayersPlaceReadsTheSameEverywhereAfterABoutMovesHim) {
   EXPECT_EQ(boxers->itemData(8, Qt::ToolTipRole).toString(), "Place 9: Sam. That is you.");
   EXPECT_EQ(boxers->itemData(9, Qt::ToolTipRole).toString(),
             "Place 10: Calvin Drummore. Ranked next to you: you may challenge him.");
+  // Those he may challenge stand out, his neighbours while both are free.
+  const auto marked = [&] {
+    std::vector<int> bold;
+    for (int rank = 0; rank < RosterSize; ++rank)
+      if (boxers->itemData(rank, Qt::FontRole).value<QFont>().bold()) bold.push_back(rank);
+    return bold;
+  };
+  EXPECT_EQ(marked(), std::vector<int>({7, 9}));
+  Book(t.game, 0, 2, 3);  // with Rollo Vantree, ranked 7
+  main.Redraw();
+  EXPECT_EQ(marked(), std::vector<int>{});
+  EXPECT_EQ(boxers->itemData(9, Qt::ToolTipRole).toString(),
+            "Place 10: Calvin Drummore. Ranked next to you, but you have a bout booked.");
 }
 
 // A 200-byte name ends in "…" wherever its room is short, whole in the tooltip and the

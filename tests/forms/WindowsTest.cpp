@@ -134,18 +134,9 @@ TEST_F(MainWindowTest, AChallengeIsSignedOnArrangeBout) {
     EXPECT_EQ(QTextDocumentFragment::fromHtml(Child(main, name)->toolTip()).toPlainText(),
               Child(main, name)->accessibleDescription())
         << name;
-  // The one boxer next to the last place is marked as one he may challenge, until he is booked.
-  const auto marked = [&] {
-    std::vector<int> bold;
-    for (int rank = 0; rank < RosterSize; ++rank)
-      if (boxers->itemData(rank, Qt::FontRole).value<QFont>().bold()) bold.push_back(rank);
-    return bold;
-  };
-  EXPECT_EQ(marked(), std::vector<int>{8});
   EXPECT_EQ(boxers->accessibleDescription(),
             "Place 9: Calvin Drummore. Ranked next to you: you may challenge him.");
   Child<QPushButton>(main, "cmdSign")->click();
-  EXPECT_EQ(marked(), std::vector<int>{});
   EXPECT_EQ(boxers->accessibleDescription(),
             "Place 9: Calvin Drummore. Ranked next to you, but you have a bout booked.");
   EXPECT_EQ(Text("lblChallenge"), "You are fighting Calvin Drummore.");

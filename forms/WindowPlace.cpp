@@ -6,21 +6,26 @@
 #include <QSettings>
 #include <QWidget>
 
-WindowPlace::WindowPlace(QWidget* window) : QObject(window), window_(window) {
-  window->installEventFilter(this);
-}
+namespace {
 
-void WindowPlace::Remember(QWidget* window) {
-  new WindowPlace(window);
-}
-
-bool WindowPlace::OnAScreen(const QRect& inside) {
+// Whether the title bar of a window whose inside is `inside` lies on one of the screens.
+bool OnAScreen(const QRect& inside) {
   // Just above the inside is the title bar, by which the player moves the window.
   const QPoint titleBar(inside.center().x(), inside.top() - 1);
   for (const QScreen* screen : QGuiApplication::screens()) {
     if (screen->availableGeometry().contains(titleBar)) return true;
   }
   return false;
+}
+
+}  // namespace
+
+WindowPlace::WindowPlace(QWidget* window) : QObject(window), window_(window) {
+  window->installEventFilter(this);
+}
+
+void WindowPlace::Remember(QWidget* window) {
+  new WindowPlace(window);
 }
 
 QString WindowPlace::Key() const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -12,10 +11,9 @@ class QWidget;
 // given its remembered place opens where it would have opened anyway.
 class WindowPlace final : public QObject {
  public:
-  // Follows `window` from now on; call it before the window is first shown.
+  // Follows `window` from now on; call it before the window is first shown. A place given to
+  // the window before then is where it opens when it has none to remember.
   static void Remember(QWidget* window);
-  // Whether the title bar of a window whose inside is `inside` lies on one of the screens.
-  static bool OnAScreen(const QRect& inside);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

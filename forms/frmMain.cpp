@@ -228,6 +228,8 @@ void frmMain::BuildViewStats(QWidget* page) {
   comUpcoming->setPlaceholderText(QStringLiteral("Upcoming Fights"));
   comUpcoming->setCurrentIndex(-1);
   PlaceOnTab(comUpcoming, 360, 600, 4215, 315);
+  connect(comUpcoming, &QComboBox::currentIndexChanged, this,
+          [this] { ShowCurrentTip(comUpcoming); });
 
   frmBoxer = new QGroupBox(page);
   frmBoxer->setObjectName("frmBoxer");
@@ -330,8 +332,6 @@ void frmMain::BuildArrangeBout(QWidget* page) {
           [this](int index) { game_.main.cmbBoxersIndex = index; });
   connect(cmbBoxers, &QComboBox::currentIndexChanged, this,
           [this] { ShowCurrentTip(cmbBoxers, ChooseOpponent); });
-  connect(comUpcoming, &QComboBox::currentIndexChanged, this,
-          [this] { ShowCurrentTip(comUpcoming); });
   Command1 = new QPushButton(QStringLiteral("Challenge / Next Week"), frameArrange);
   Command1->setObjectName("Command1");
   PlaceTwips(Command1, 840, 1080, 2055, 495);

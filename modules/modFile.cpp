@@ -327,8 +327,7 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
   FightLog log = ReadFightLog(FightLogPath(path), loaded.Week, logProblem);
   game.career = std::move(loaded);
   game.savedWeeks = TotalWeeks(game.career);
-  game.main.lblNews.clear();
-  ClearChallenge(game);
+  ClearChallenge(game);  // and with it what the status bar said of the career before
   game.log = std::move(log);
   RefreshStatus(game);
   // A log that cannot be read never stops the career.

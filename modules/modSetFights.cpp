@@ -139,6 +139,7 @@ void LapseChallenge(Game& game) {
 
 void ClearChallenge(Game& game) {
   game.booking.ChallengePending = false;
+  game.main.lblNews.clear();  // no longer asks for an answer
   ShowArranging(game.main);
   const RosterEntry& player = game.career.Player();
   game.main.lblChallenge = IsFree(player)

@@ -4,7 +4,6 @@
 #include "ExitAfterShow.h"
 #include "Game.h"
 #include "GameApplication.h"
-#include "Identity.h"
 #include "QtScreen.h"
 #include "Random.h"
 #include "frmSplash.h"
@@ -12,8 +11,6 @@
 int main(int argc, char** argv) {
   GameApplication app(argc, argv);
   ExitAfterShow::InstallIfAsked(app);  // start-up measurements only (bench/startup.sh)
-  GameApplication::setApplicationName(QString::fromUtf8(ringvale::AppTitle));
-  GameApplication::setApplicationVersion(QString::fromUtf8(ringvale::Version));
 
   ringvale::ClockRandom random;
   QtScreen screen;

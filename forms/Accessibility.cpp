@@ -42,3 +42,10 @@ void MarkDecorative(QWidget* widget) {
     inside->setProperty(DecorativeProperty, true);
   }
 }
+
+void Explain(QWidget* control, const QString& text) {
+  // Only a rich-text tooltip wraps; escaped, the text still shows as written.
+  control->setToolTip(text.isEmpty() ? QString()
+                                     : QStringLiteral("<qt>") + text.toHtmlEscaped() + "</qt>");
+  control->setAccessibleDescription(text);
+}

@@ -11,3 +11,7 @@ QString Spoken(const QString& what, const QString& value);
 // Takes `widget` and everything inside it out of what a screen reader reads: pictures and
 // lines that only decorate. Call before the widget is first shown.
 void MarkDecorative(QWidget* widget);
+
+// Explains `control` in the same words twice: as its tooltip, wrapped to a readable width, and as
+// what a screen reader adds to its name.
+void Explain(QWidget* control, const QString& text);

@@ -12,6 +12,10 @@
 #include "Twips.h"
 
 GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The settings (where the player left each window) live under these names.
+  setOrganizationName(QString::fromUtf8(ringvale::AppTitle));
+  setApplicationName(QString::fromUtf8(ringvale::AppTitle));
+  setApplicationVersion(QString::fromUtf8(ringvale::Version));
   // Message boxes, menus and dialogs speak in the windows' face too.
   setFont(SansFont());
   // The desktop pairs the windows with the installed menu entry and its icon.
@@ -58,7 +62,9 @@ std::filesystem::path GameApplication::GameFolder(const QString& programFolder) 
   // Writability is tried, not read from permission bits, which do not tell the whole story.
   QTemporaryFile probe(folder.filePath(QStringLiteral("write-test-XXXXXX")));
   if (!installed && probe.open()) return std::filesystem::path(programFolder.toStdString());
-  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  // Named by the program alone, as it was before the settings gave it an organisation.
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                             QLatin1Char('/') + applicationName();
   QDir().mkpath(userFolder);
   return std::filesystem::path(userFolder.toStdString());
 }

@@ -1,6 +1,7 @@
 #include "QtScreen.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <stdexcept>
@@ -36,28 +37,51 @@ QWidget* QtScreen::DialogParent() const {
 
 namespace {
 
-// Boxers' names reach the prompts as they were typed: never read as markup.
-void PrepareBox(QMessageBox& box) {
-  box.setObjectName("MessageBox");
-  box.setTextFormat(Qt::PlainText);
-}
+// A message box at least as wide as its title, which the window manager writes in a larger bold
+// face between the window's icon and its three buttons.
+class GameBox final : public QMessageBox {
+ public:
+  GameBox(const std::string& prompt, const std::string& title, StandardButtons buttons,
+          QWidget* parent)
+      : QMessageBox(NoIcon, QString::fromStdString(title), QString::fromStdString(prompt), buttons,
+                    parent) {
+    setObjectName("MessageBox");
+    setTextFormat(Qt::PlainText);  // boxers' names reach the prompts as typed, never as markup
+  }
+
+ protected:
+  bool event(QEvent* event) override {
+    const bool handled = QMessageBox::event(event);
+    // The box sizes itself to its prompt as it is shown and whenever it lays itself out again.
+    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) WidenToTitle();
+    return handled;
+  }
+
+ private:
+  void WidenToTitle() {
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(QFontInfo(font()).pixelSize() * 5 / 4);
+    const QFontMetrics title(titleFont);
+    // In title bar heights: the icon, three buttons and the room window managers keep around
+    // a caption (openbox centres it between equal margins).
+    constexpr int TitleBarRoom = 8;
+    const int needed = title.horizontalAdvance(windowTitle()) + TitleBarRoom * title.height();
+    if (width() < needed) setFixedWidth(needed);
+  }
+};
 
 }  // namespace
 
 void QtScreen::Message(const std::string& prompt, const std::string& title) {
   RedrawOpenWindows();
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(prompt), QMessageBox::Ok, DialogParent());
-  PrepareBox(box);
+  GameBox box(prompt, title, QMessageBox::Ok, DialogParent());
   box.exec();
 }
 
 bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {
   RedrawOpenWindows();
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(prompt), QMessageBox::Yes | QMessageBox::No,
-                  DialogParent());
-  PrepareBox(box);
+  GameBox box(prompt, title, QMessageBox::Yes | QMessageBox::No, DialogParent());
   // Enter, Escape and the close box all keep things as they are.
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
@@ -78,15 +102,12 @@ std::string QtScreen::InputBox(const std::string& prompt, const std::string& tit
 
 void QtScreen::FreezeWindow() {
   frozen_ = true;
-  if (main_) main_->setUpdatesEnabled(false);
+  if (main_) main_->Freeze();
 }
 
 void QtScreen::UnfreezeWindow() {
   frozen_ = false;
-  if (!main_) return;
-  main_->Redraw();
-  main_->setUpdatesEnabled(true);
-  main_->update();
+  if (main_) main_->Unfreeze();
 }
 
 void QtScreen::ShowFight() {
@@ -95,6 +116,8 @@ void QtScreen::ShowFight() {
   fight_ = &fight;
   fight.exec();
   fight_ = nullptr;
+  // The window manager may give the keyboard to any window left open; the week goes on here.
+  if (main_ && main_->isVisible()) main_->activateWindow();
 }
 
 void QtScreen::CloseFight() {

@@ -1,5 +1,6 @@
 #include "frmFight.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -10,14 +11,17 @@
 #include <QSvgRenderer>
 
 #include "Accessibility.h"
+#include "Elide.h"
 #include "Game.h"
 #include "Twips.h"
 #include "modEvents.h"
 #include "modFights.h"
+#include "modHelp.h"
 
 namespace {
 
 constexpr double NamePoints = 21.75;
+constexpr double SmallestNamePoints = 12;  // still read at a glance; a longer name ends in "…"
 
 // Red on black, as the ring lights show it.
 constexpr const char* RedOnBlack = "color: #ff2020; background-color: black;";
@@ -47,17 +51,44 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) 
   return button;
 }
 
-// A long name shrinks until it fits its label rather than being cut off.
+// A long name shrinks to fit its label, down to a size still easily read.
 void SetName(QLabel* label, const std::string& name) {
   const QString text = QString::fromStdString(name);
   QFont font = PointFont(Face::Mono, NamePoints, true);
-  const int room = label->width() - 4;
-  while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room) {
+  const int smallest = PointFont(Face::Mono, SmallestNamePoints, true).pixelSize();
+  const int room = label->contentsRect().width();
+  while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(text) > room) {
     font.setPixelSize(font.pixelSize() - 1);
   }
   label->setFont(font);
-  label->setText(text);
+  SetElidedText(label, text);
 }
+
+// A yellow frame over the control that has the keyboard focus: the style's own marks hardly show
+// on the dark window.
+class FocusRing final : public QWidget {
+ public:
+  explicit FocusRing(QWidget* window) : QWidget(window) {
+    setObjectName("focusRing");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    MarkDecorative(this);
+    hide();
+    connect(qApp, &QApplication::focusChanged, this, [this, window](QWidget*, QWidget* now) {
+      if (now == nullptr || now->window() != window || now == window) return hide();
+      setParent(now->parentWidget());
+      setGeometry(now->geometry());
+      raise();
+      show();
+    });
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0xff, 0xd7, 0x00), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+};
 
 // The bar, and what a screen reader says of it: "Sam: 23 of 40".
 void ShowStamina(QProgressBar* bar, const std::string& boxer, int stamina) {
@@ -135,6 +166,7 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   cmdNextRound = MakeButton(fraFight, "cmdNextRound", QStringLiteral("Next Round"));
   PlaceTwips(cmdNextRound, 1440, 3600, 1575, 375);
   cmdNextRound->setDefault(true);
+  new FocusRing(this);
   cmdNextRound->setFocus();
 
   // From the keyboard as on the screen: the commentary, then Attack, Retire and Defend side by
@@ -166,8 +198,10 @@ void frmFight::Redraw() {
   const auto& fight = game_.fight;
   SetName(lblPlayer, fight.lblPlayer);
   SetName(lblRival, fight.lblRival);
-  lblPlayer->setAccessibleName(Spoken(QStringLiteral("Your boxer"), lblPlayer->text()));
-  lblRival->setAccessibleName(Spoken(QStringLiteral("Opponent"), lblRival->text()));
+  lblPlayer->setAccessibleName(
+      Spoken(QStringLiteral("Your boxer"), QString::fromStdString(fight.lblPlayer)));
+  lblRival->setAccessibleName(
+      Spoken(QStringLiteral("Opponent"), QString::fromStdString(fight.lblRival)));
   fraFight->setTitle(QString::fromStdString(fight.fraFight));
   const QString comments = QString::fromStdString(fight.txtComments);
   if (txtComments->toPlainText() != comments) txtComments->setPlainText(comments);
@@ -175,6 +209,7 @@ void frmFight::Redraw() {
   ShowStamina(proStamina, fight.lblPlayer, fight.proStamina);
   ShowStamina(proRivStamina, fight.lblRival, fight.proRivStamina);
   cmdDive->setVisible(fight.cmdDiveVisible);
+  Explain(cmdDive, QString::fromStdString(ringvale::DiveTip(game_)));
 }
 
 void frmFight::AfterClick() {

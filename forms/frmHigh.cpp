@@ -11,9 +11,12 @@
 #include <algorithm>
 #include <array>
 
+#include "Accessibility.h"
 #include "Game.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 #include "modEvents.h"
+#include "modHelp.h"
 
 namespace {
 
@@ -95,6 +98,7 @@ frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Wi
   lstHigh_->setUniformItemSizes(true);
   PlaceTwips(lstHigh_, 240, 1560, 6135, 2460);
   lstHigh_->setAccessibleName(QStringLiteral("Hall of fame"));
+  Explain(lstHigh_, QString::fromStdString(ringvale::HallOfFameTip()));
   // Name, then " TD: n" from 58% of the width and " $money" from 73%.
   const int inner = lstHigh_->width();
   lstHigh_->setItemDelegate(new ColumnDelegate({inner * 58 / 100, inner * 73 / 100}, lstHigh_));
@@ -102,10 +106,17 @@ frmHigh::frmHigh(ringvale::Game& game, QWidget* parent) : QWidget(parent, Qt::Wi
     lstHigh_->addItem(QString());
   Redraw();
 
+  // What the middle column's "TD" stands for, beside Close.
+  auto* lblLegend = new QLabel(QStringLiteral("TD: title defences"), this);
+  lblLegend->setObjectName("lblLegend");
+  lblLegend->setStyleSheet(QStringLiteral("color: #ffff00; background-color: black;"));
+  PlaceTwips(lblLegend, 240, 4140, 1500, 255);
+
   auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
   cmdClose->setObjectName("cmdClose");
   PlaceTwips(cmdClose, 4920, 4080, 1455, 375);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+  WindowPlace::Remember(this);
 }
 
 void frmHigh::Reload() {

@@ -17,23 +17,29 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <tuple>
 
 #include "Accessibility.h"
+#include "Elide.h"
 #include "Game.h"
 #include "Identity.h"
 #include "Picture.h"
 #include "QtScreen.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 #include "frmAbout.h"
 #include "frmFightLog.h"
 #include "frmHigh.h"
+#include "frmHowToPlay.h"
 #include "frmLicences.h"
 #include "frmRecords.h"
 #include "modBoxer.h"
 #include "modFile.h"
+#include "modHelp.h"
 #include "modSetFights.h"
 
 namespace {
@@ -45,11 +51,6 @@ CareerWindow* Make(ringvale::Game& game) {
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-// A frame's caption reads "&" as a keyboard mnemonic; a boxer's name shows it as typed.
-QString Caption(const std::string& text) {
-  return Text(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
@@ -65,9 +66,19 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, int maximum) {
   bar->setOrientation(Qt::Vertical);
   bar->setRange(0, maximum);
   bar->setValue(0);
-  bar->setTextVisible(false);
+  bar->setTextVisible(false);  // the style would not write it across a vertical bar
   return bar;
 }
+
+// The tooltip, read out too, of a combo box is that of the entry it shows.
+void ShowCurrentTip(QComboBox* combo, const QString& none = {}) {
+  const int current = combo->currentIndex();
+  Explain(combo, current < 0 ? none : combo->itemData(current, Qt::ToolTipRole).toString());
+}
+
+// What the Arrange Bout list says before a boxer is chosen.
+const QString ChooseOpponent = QStringLiteral(
+    "Choose a boxer ranked next to you, shown in bold, and press Challenge / Next Week.");
 
 }  // namespace
 
@@ -109,7 +120,9 @@ frmMain::frmMain(ringvale::Game& game, QWidget* parent) : QMainWindow(parent), g
   connect(tabMain, &QTabWidget::currentChanged, this,
           [this](int index) { game_.main.tabMain = index; });
 
+  BuildStatusBar();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  WindowPlace::Remember(this);
 
   timPunch = new QTimer(this);
   timPunch->setObjectName("timPunch");
@@ -128,6 +141,7 @@ frmMain::frmMain(ringvale::Game& game, QWidget* parent) : QMainWindow(parent), g
 
 frmMain::~frmMain() {
   delete high_;
+  delete howToPlay_;
   for (CareerWindow* window : {records_.data(), fightLog_.data(), chart_.data()}) delete window;
 }
 
@@ -168,8 +182,28 @@ void frmMain::BuildMenus() {
 
   QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
   mnuHelp->setObjectName("mnuHelp");
+  add(mnuHelp, "mnuHowToPlay", QStringLiteral("&How to Play"), QKeySequence(Qt::Key_F1),
+      [this] { mnuHowToPlay_Click(); });
   add(mnuHelp, "mnuLicences", QStringLiteral("&Licences"), QKeySequence(),
       [this] { frmLicences(this).exec(); });
+}
+
+// Two lines: what happened that no box said, and how long the career has gone unsaved.
+void frmMain::BuildStatusBar() {
+  statusBar()->setObjectName("sbrStatus");
+  statusBar()->setSizeGripEnabled(false);
+  lblNews = MakeLabel(statusBar(), "lblNews");
+  lblSaved = MakeLabel(statusBar(), "lblSaved");
+  for (QLabel* label : {lblNews, lblSaved}) {
+    label->setWordWrap(true);
+    label->setContentsMargins(Px(60), 0, Px(60), 0);
+    label->setFixedHeight(2 * label->fontMetrics().lineSpacing() + 2);
+  }
+  lblNews->setFixedWidth(Px(3705));
+  lblSaved->setFixedWidth(Px(1620));
+  lblSaved->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  statusBar()->addWidget(lblNews, 1);
+  statusBar()->addPermanentWidget(lblSaved);
 }
 
 void frmMain::PlaceOnTab(QWidget* control, int left, int top, int width, int height) {
@@ -192,11 +226,13 @@ void frmMain::BuildViewStats(QWidget* page) {
   lblWeeks = MakeLabel(page, "lblWeeks");
   PlaceOnTab(lblWeeks, 2280, 1080, 2295, 255);
 
-  comUpcoming = new QComboBox(page);
+  comUpcoming = new ElidedComboBox(page);
   comUpcoming->setObjectName("comUpcoming");
   comUpcoming->setPlaceholderText(QStringLiteral("Upcoming Fights"));
   comUpcoming->setCurrentIndex(-1);
   PlaceOnTab(comUpcoming, 360, 600, 4215, 315);
+  connect(comUpcoming, &QComboBox::currentIndexChanged, this,
+          [this] { ShowCurrentTip(comUpcoming); });
 
   frmBoxer = new QGroupBox(page);
   frmBoxer->setObjectName("frmBoxer");
@@ -260,7 +296,13 @@ void frmMain::BuildTraining(QWidget* page) {
   proSpeed = MakeBar(page, "proSpeed", ringvale::SpeedBarTop);
   PlaceOnTab(proSpeed, 3360, 1320, 615, 3015);
   PlaceOnTab(MakeLabel(page, "Label8", QStringLiteral("Speed")), 3240, 4440, 855, 375);
-  for (auto* label : {page->findChild<QLabel*>("Label7"), page->findChild<QLabel*>("Label8")}) {
+  // Each bar's value and top, "97 / 130", over it.
+  lblPowerBar = MakeLabel(page, "lblPowerBar");
+  PlaceOnTab(lblPowerBar, 840, 1065, 855, 255);
+  lblSpeedBar = MakeLabel(page, "lblSpeedBar");
+  PlaceOnTab(lblSpeedBar, 3240, 1065, 855, 255);
+  for (auto* label : {page->findChild<QLabel*>("Label7"), page->findChild<QLabel*>("Label8"),
+                      lblPowerBar, lblSpeedBar}) {
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   }
 
@@ -285,12 +327,14 @@ void frmMain::BuildArrangeBout(QWidget* page) {
   // Label and list sit a few pixels further apart than drawn, so the label fits its text.
   PlaceTwips(MakeLabel(frameArrange, "Label9", QStringLiteral("Arrange bout with :")), 150, 480,
              1620, 255);
-  cmbBoxers = new QComboBox(frameArrange);
+  cmbBoxers = new ElidedComboBox(frameArrange);
   cmbBoxers->setObjectName("cmbBoxers");
   for (int rank = 0; rank < ringvale::RosterSize; ++rank) cmbBoxers->addItem(QStringLiteral("-"));
   PlaceTwips(cmbBoxers, 1800, 480, 1935, 315);
   connect(cmbBoxers, &QComboBox::activated, this,
           [this](int index) { game_.main.cmbBoxersIndex = index; });
+  connect(cmbBoxers, &QComboBox::currentIndexChanged, this,
+          [this] { ShowCurrentTip(cmbBoxers, ChooseOpponent); });
   Command1 = new QPushButton(QStringLiteral("Challenge / Next Week"), frameArrange);
   Command1->setObjectName("Command1");
   PlaceTwips(Command1, 840, 1080, 2055, 495);
@@ -336,6 +380,7 @@ void frmMain::BuildRankings(QWidget* page) {
 
   lstRanks = new QListWidget(page);
   lstRanks->setObjectName("lstRanks");
+  lstRanks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a long name ends in "…"
   for (int rank = 0; rank < ringvale::RosterSize; ++rank) lstRanks->addItem(QStringLiteral("-"));
   PlaceOnTab(lstRanks, 960, 1800, 3015, 3060);
 }
@@ -353,8 +398,10 @@ void frmMain::SetUpKeyboardAndReaders() {
   lstRanks->setAccessibleName(QStringLiteral("Rankings"));
   proPower->setAccessibleName(QStringLiteral("Power trained"));
   proSpeed->setAccessibleName(QStringLiteral("Speed trained"));
-  for (auto* option : {optPower, optSpeed, optRest}) {
-    option->setAccessibleDescription(QStringLiteral("Focus training on"));
+  for (const auto& [option, focus] :
+       {std::pair{optPower, ringvale::Focus::Power}, std::pair{optSpeed, ringvale::Focus::Speed},
+        std::pair{optRest, ringvale::Focus::Rest}}) {
+    Explain(option, Text(ringvale::FocusTip(focus)));
   }
 
   // Rest sits between Power and Speed on the screen, so it comes between them from the keyboard.
@@ -395,11 +442,13 @@ void frmMain::Redraw() {
                                           {lblDraws, "Draws", shown.lblDraws},
                                           {lblMoney, "Money", shown.lblMoney},
                                           {lblChamp, "Champion", shown.lblChamp},
-                                          {lblChallenge, "Challenge", shown.lblChallenge}}) {
-    label->setText(Text(text));
-    label->setAccessibleName(Spoken(QString::fromUtf8(what), label->text()));
+                                          {lblChallenge, "Challenge", shown.lblChallenge},
+                                          {lblNews, "News", shown.lblNews},
+                                          {lblSaved, "Unsaved", shown.lblSaved}}) {
+    SetElidedText(label, Text(text));
+    label->setAccessibleName(Spoken(QString::fromUtf8(what), Text(text)));
   }
-  frmBoxer->setTitle(Caption(shown.frmBoxer));
+  SetElidedTitle(frmBoxer, Text(shown.frmBoxer));
   frmBoxer->setAccessibleName(Spoken(QStringLiteral("Boxer Stats"), Text(shown.frmBoxer)));
 
   {
@@ -412,23 +461,34 @@ void frmMain::Redraw() {
     if (upcoming != listed) {
       comUpcoming->clear();
       comUpcoming->addItems(upcoming);
+      for (int i = 0; i < upcoming.size(); ++i)
+        comUpcoming->setItemData(i, upcoming[i], Qt::ToolTipRole);
       comUpcoming->setCurrentIndex(-1);
+      ShowCurrentTip(comUpcoming);
     }
   }
 
   for (int rank = 0; rank < ringvale::RosterSize; ++rank) {
-    lstRanks->item(rank)->setText(Text(shown.lstRanks[rank]));
+    QListWidgetItem* line = lstRanks->item(rank);
+    line->setText(Text(shown.lstRanks[rank]));
     // The champion's line is empty: he has his own label above the list.
-    lstRanks->item(rank)->setData(
-        Qt::AccessibleTextRole,
-        rank == 0 ? Spoken(QStringLiteral("Champion"), lblChamp->text())
-                  : Spoken(QStringLiteral("Rank %1").arg(rank), lstRanks->item(rank)->text()));
+    const std::string& name = rank == 0 ? shown.lblChamp : shown.lstRanks[rank];
+    line->setData(Qt::AccessibleTextRole, Text(ringvale::PlacedName(rank, name)));
+    line->setToolTip(line->data(Qt::AccessibleTextRole).toString());
     cmbBoxers->setItemText(rank, Text(shown.cmbBoxers[rank]));
+    // The boxers the player may challenge stand out in the list.
+    const QString tip = Text(ringvale::OpponentTip(game_, rank));
+    cmbBoxers->setItemData(rank, tip, Qt::ToolTipRole);
+    cmbBoxers->setItemData(rank, tip, Qt::AccessibleDescriptionRole);
+    cmbBoxers->setItemData(
+        rank, ringvale::MayChallenge(game_.career, rank) ? SansFont(8, true) : QVariant(),
+        Qt::FontRole);
   }
   {
     const QSignalBlocker blocker(cmbBoxers);
     cmbBoxers->setCurrentIndex(shown.cmbBoxersIndex);
   }
+  ShowCurrentTip(cmbBoxers, ChooseOpponent);
   cmbBoxers->setEnabled(shown.cmbBoxersEnabled);
   frameArrange->setEnabled(shown.frameArrangeEnabled);
   frameAgree->setEnabled(shown.frameAgreeEnabled);
@@ -438,8 +498,13 @@ void frmMain::Redraw() {
   // A power the bar cannot hold shows as a full bar; the boxer keeps his numbers.
   proPower->setValue(shown.proPower);
   proSpeed->setValue(shown.proSpeed);
-  for (auto* bar : {proPower, proSpeed}) {
-    bar->setAccessibleDescription(QStringLiteral("%1 of %2").arg(bar->value()).arg(bar->maximum()));
+  for (const auto& [bar, label, tip] :
+       {std::tuple{proPower, lblPowerBar, ringvale::PowerBarTip(game_)},
+        std::tuple{proSpeed, lblSpeedBar, ringvale::SpeedBarTip(game_)}}) {
+    label->setText(QStringLiteral("%1 / %2").arg(bar->value()).arg(bar->maximum()));
+    label->setAccessibleName(Spoken(bar->accessibleName(), label->text()));
+    for (QWidget* control : {static_cast<QWidget*>(bar), static_cast<QWidget*>(label)})
+      Explain(control, Text(tip));
   }
 
   {
@@ -453,6 +518,19 @@ void frmMain::Redraw() {
   // The hall of fame beside it changes with an induction.
   if (high_) high_->Redraw();
   RedrawSideWindows();
+}
+
+void frmMain::Freeze() {
+  snapshot_ = new QLabel(this);
+  snapshot_->setPixmap(grab());
+  snapshot_->setGeometry(rect());
+  MarkDecorative(snapshot_);
+  snapshot_->show();
+}
+
+void frmMain::Unfreeze() {
+  Redraw();
+  delete snapshot_;
 }
 
 void frmMain::RedrawSideWindows() {
@@ -532,6 +610,16 @@ void frmMain::mnuHigh_Click() {
   high_->show();
   high_->raise();
   high_->activateWindow();
+}
+
+void frmMain::mnuHowToPlay_Click() {
+  if (!howToPlay_) {
+    howToPlay_ = new frmHowToPlay;
+    howToPlay_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  howToPlay_->show();
+  howToPlay_->raise();
+  howToPlay_->activateWindow();
 }
 
 void frmMain::mnuAbout_Click() {

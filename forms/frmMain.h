@@ -39,6 +39,9 @@ class frmMain final : public QMainWindow {
   void Redraw();
   // The records, fight log and chart windows follow the career even while this one is frozen.
   void RedrawSideWindows();
+  // While frozen the window keeps showing, and painting, the picture it had when frozen.
+  void Freeze();
+  void Unfreeze();  // shows the game as it now stands
 
   // Asks for the career file to load, starting at `start` (a folder or the last chosen file);
   // "" when the player cancels. Tests replace it so no real dialog opens.
@@ -61,6 +64,7 @@ class frmMain final : public QMainWindow {
   void BuildTraining(QWidget* page);
   void BuildArrangeBout(QWidget* page);
   void BuildRankings(QWidget* page);
+  void BuildStatusBar();
   void PlaceOnTab(QWidget* control, int left, int top, int width, int height);
   void PlaceTabControls();
   void SetUpKeyboardAndReaders();
@@ -71,12 +75,15 @@ class frmMain final : public QMainWindow {
   void mnuHigh_Click();
   void ShowSideWindow(QPointer<CareerWindow>& window, CareerWindow* (*make)(ringvale::Game&));
   void mnuAbout_Click();
+  void mnuHowToPlay_Click();
   void mnuExit_Click();
   void ChooseFocus(ringvale::Focus focus);
 
   ringvale::Game& game_;
   QString lastCareerFile_;  // the Load dialog opens on it next time
   QPointer<frmHigh> high_;
+  QPointer<QWidget> howToPlay_;
+  QPointer<QLabel> snapshot_;  // the picture shown while frozen
   QPointer<CareerWindow> records_, fightLog_, chart_;
 
   QTabWidget* tabMain;
@@ -89,6 +96,7 @@ class frmMain final : public QMainWindow {
   // Training
   QRadioButton *optPower, *optSpeed, *optRest;
   QProgressBar *proPower, *proSpeed;
+  QLabel *lblPowerBar, *lblSpeedBar;
   std::array<QWidget*, ringvale::PowerFrames> imgP;
   std::array<QWidget*, ringvale::SpeedFrames> imgS;
   QTimer* timPunch;
@@ -100,6 +108,8 @@ class frmMain final : public QMainWindow {
   // Rankings
   QLabel* lblChamp;
   QListWidget* lstRanks;
+  // Status bar
+  QLabel *lblNews, *lblSaved;
 
   struct TabPlacement {
     QWidget* control;

@@ -45,6 +45,7 @@ struct Game {
   Random& random;
   std::filesystem::path folder;    // where career files and the hall of fame live
   std::string decimalPoint = ".";  // the user's decimal separator, for money on screen
+  int savedWeeks = 0;              // the career's week count when it was last loaded or saved
   Career career;
   Booking booking;
   Bout bout;

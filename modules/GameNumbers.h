@@ -20,6 +20,27 @@ inline constexpr int RetirementYear = 10;    // the career ends when this year b
 inline constexpr int WeeksAhead = 6;         // a new booking's countdown, the longest a file holds
 inline constexpr int WeeksAfterBout = 1000;  // a freed boxer's count; cannot reach 0 in a career
 
+// Training keeps each quality within its floor and ceiling: one that has reached a limit is first
+// set back inside it by LimitMargin. The clamps come before the change, so a quality lowered
+// from just above its floor ends one below it and is lifted again by the player's next week.
+inline constexpr int StrengthFloor = 80, StrengthCeiling = 100;
+inline constexpr int SpeedFloor = 50, SpeedCeiling = 100;
+inline constexpr int WeightFloor = 80, WeightCeiling = 120;
+inline constexpr int LimitMargin = 2;
+// What a week of each focus gains and costs. A rival's speed week costs more weight and his
+// rest week puts more on than the player's.
+inline constexpr int PowerStrengthGain = 2, PowerSpeedCost = 1;
+inline constexpr int SpeedSpeedGain = 2, PlayerSpeedWeightCost = 1, RivalSpeedWeightCost = 2;
+inline constexpr int PlayerRestWeightGain = 3, RivalRestWeightGain = 4;
+inline constexpr int RestStrengthCost = 1, RestSpeedCost = 1;
+
+// A round: each boxer scores his weight, speed and strength together over ScoreDivisor and throws
+// a punch for every SpeedPerPunch of speed; about half land, each taking PunchWear of strength
+// and of speed from the boxer hit.
+inline constexpr int ScoreDivisor = 10;
+inline constexpr int SpeedPerPunch = 10;
+inline constexpr int PunchWear = 1;
+
 // A bout: rivals fight SimulatedRounds unseen; the player's bout shows its rounds one by one,
 // the caption turns to the judges at JudgesRound and the verdict comes after LastRound.
 inline constexpr int SimulatedRounds = 9;
@@ -28,14 +49,18 @@ inline constexpr int LastRound = 10;
 inline constexpr int KnockdownsToStop = 3;  // a boxer down this often is knocked out
 
 // The bars of the windows run from 0 to these tops; the game clamps what it shows into them.
-inline constexpr int PowerBarTop = 130;  // proPower; a stronger boxer shows a full bar
-inline constexpr int SpeedBarTop = 100;  // proSpeed; also the fastest a player can be
-inline constexpr int FightBarTop = 40;   // proStamina and proRivStamina
+inline constexpr int PowerBarTop = 130;   // proPower; a stronger boxer shows a full bar
+inline constexpr int SpeedBarTop = 100;   // proSpeed; also the fastest a player can be
+inline constexpr int FightBarTop = 40;    // proStamina and proRivStamina
+inline constexpr int PowerDivisor = 100;  // proPower shows weight x strength / PowerDivisor
 
 // Money.
 inline constexpr double StartingMoney = 20000;
 inline constexpr double CorruptionFine = 50000;
-inline constexpr int CaughtRoll = 3;  // of the bust roll 0..5: one dive in five is found out
+// The bust roll after a dive is BustRollTop x random, rounded: 0 to 5, and CaughtRoll, one dive
+// in BustRollTop, is found out.
+inline constexpr int BustRollTop = 5;
+inline constexpr int CaughtRoll = 3;
 // What the fixer offers for a dive, by the player's rank; the last place gets no offer.
 inline constexpr std::array<double, LastPlace> BribeOffers = {600000, 300000, 100000, 80000, 50000,
                                                               30000,  30000,  20000,  15000};

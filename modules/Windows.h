@@ -26,6 +26,8 @@ struct MainWindow {
   std::vector<std::string> comUpcoming;  // empty: the box shows "Upcoming Fights"
   int proPower = 0, proSpeed = 0, tabMain = 0;
   Focus focus = Focus::Power;  // optPower / optSpeed / optRest
+  // The status bar: what happened that no box says, and the weeks played since the last save.
+  std::string lblNews, lblSaved;
 
   // Training animation: 0 stopped, else the frame now showing of the running cycle.
   int PunchFrame = 1;

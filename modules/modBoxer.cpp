@@ -7,14 +7,6 @@ namespace ringvale {
 
 namespace {
 
-// Training keeps each quality within its floor and ceiling: one that has reached a limit is first
-// set back inside it by LimitMargin. The clamps come before the change, so a quality lowered
-// from just above its floor ends one below it and is lifted again by the player's next week.
-constexpr int StrengthFloor = 80, StrengthCeiling = 100;
-constexpr int SpeedFloor = 50, SpeedCeiling = 100;
-constexpr int WeightFloor = 80, WeightCeiling = 120;
-constexpr int LimitMargin = 2;
-
 void AtMost(Int16& quality, int ceiling) {
   if (quality >= ceiling) quality = ceiling - LimitMargin;
 }
@@ -25,14 +17,14 @@ void AtLeast(Int16& quality, int floor) {
 void TrainPower(RosterEntry& boxer) {
   AtMost(boxer.Strength, StrengthCeiling);
   AtLeast(boxer.Speed, SpeedFloor);
-  boxer.Strength += 2;
-  boxer.Speed -= 1;
+  boxer.Strength += PowerStrengthGain;
+  boxer.Speed -= PowerSpeedCost;
 }
 
 void TrainSpeed(RosterEntry& boxer, int weightCost) {
   AtLeast(boxer.Weight, WeightFloor);
   AtMost(boxer.Speed, SpeedCeiling);
-  boxer.Speed += 2;
+  boxer.Speed += SpeedSpeedGain;
   boxer.Weight -= weightCost;
 }
 
@@ -41,13 +33,9 @@ void TrainRest(RosterEntry& boxer, int weightGain) {
   AtLeast(boxer.Speed, SpeedFloor);
   AtMost(boxer.Weight, WeightCeiling);
   boxer.Weight += weightGain;
-  boxer.Strength -= 1;
-  boxer.Speed -= 1;
+  boxer.Strength -= RestStrengthCost;
+  boxer.Speed -= RestSpeedCost;
 }
-
-// A rival's speed week costs more weight and his rest week puts more on than the player's.
-constexpr int PlayerSpeedWeightCost = 1, RivalSpeedWeightCost = 2;
-constexpr int PlayerRestWeightGain = 3, RivalRestWeightGain = 4;
 
 template <std::size_t Frames>
 void ShowOnly(std::array<bool, Frames>& pictures, int frame) {

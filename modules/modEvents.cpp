@@ -92,7 +92,7 @@ void Dive(Game& game) {
   TakeDive(game);
   if (game.bribe.BribeOffered) {
     game.random.Reseed();
-    const Int16 bustRoll = RoundHalfEven(5 * game.random.Next());
+    const Int16 bustRoll = RoundHalfEven(BustRollTop * game.random.Next());
     if (bustRoll == CaughtRoll) {
       Busted(game);
     } else {

@@ -21,15 +21,15 @@ RosterEntry& FighterB(Game& game) {
 }
 
 Int16 Score(const RosterEntry& boxer) {
-  return RoundHalfEven((boxer.Weight + boxer.Speed + boxer.Strength) / 10.0);
+  return RoundHalfEven((boxer.Weight + boxer.Speed + boxer.Strength) / double(ScoreDivisor));
 }
 
 void ThrowPunches(Game& game, Int16& punches, RosterEntry& target) {
   while (punches > 0) {
     game.bout.PunchRoll = RoundHalfEven(game.random.Next());
     if (game.bout.PunchRoll == 1) {
-      target.Strength -= 1;
-      target.Speed -= 1;
+      target.Strength -= PunchWear;
+      target.Speed -= PunchWear;
     }
     punches -= 1;
   }
@@ -143,8 +143,8 @@ void ScoreRound(Game& game) {
   const auto& b = FighterB(game);
   bout.ScoreA = Score(a);
   bout.ScoreB = Score(b);
-  bout.PunchesA = RoundHalfEven(a.Speed / 10.0);
-  bout.PunchesB = RoundHalfEven(b.Speed / 10.0);
+  bout.PunchesA = RoundHalfEven(a.Speed / double(SpeedPerPunch));
+  bout.PunchesB = RoundHalfEven(b.Speed / double(SpeedPerPunch));
 }
 
 void PunchesByA(Game& game) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "FightLog.h"
 #include "Identity.h"
@@ -171,6 +172,13 @@ void CheckRoster(const Career& career) {
   if (roster[PlayerIndex].Name.empty()) {
     throw RecordError(FirstBoxerLine, "the player's name is empty");
   }
+  for (const auto& [quality, value] : {std::pair{"strength", roster[PlayerIndex].Strength},
+                                       std::pair{"weight", roster[PlayerIndex].Weight}}) {
+    if (value < 0) {
+      throw RecordError(FirstBoxerLine, std::string("the player's ") + quality + " " + Text(value) +
+                                            " is out of range");
+    }
+  }
   // The refresh after the load multiplies these in 16 bits; overflowing there would end the game.
   try {
     (void)(roster[PlayerIndex].Weight * roster[PlayerIndex].Strength);
@@ -318,7 +326,8 @@ bool LoadCareer(Game& game, const std::filesystem::path& path) {
   std::string logProblem;
   FightLog log = ReadFightLog(FightLogPath(path), loaded.Week, logProblem);
   game.career = std::move(loaded);
-  ClearChallenge(game);
+  game.savedWeeks = TotalWeeks(game.career);
+  ClearChallenge(game);  // and with it what the status bar said of the career before
   game.log = std::move(log);
   RefreshStatus(game);
   // A log that cannot be read never stops the career.
@@ -344,6 +353,8 @@ void SaveCareer(Game& game) {
     game.screen.Message(std::string(error.what()) + "\nThe career was not saved.", CannotSave);
     return;
   }
+  game.savedWeeks = TotalWeeks(game.career);
+  game.main.lblNews = "Saved at " + WeekText(game.savedWeeks) + ".";
   RefreshStatus(game);
 }
 
@@ -361,7 +372,7 @@ void RefreshStatus(Game& game) {
     window.cmbBoxers.at(rank) = boxer.Name;
   }
   RosterEntry& player = career.Player();
-  const Int16 playerPower = RoundHalfEven((player.Weight * player.Strength) / 100.0);
+  const Int16 playerPower = RoundHalfEven((player.Weight * player.Strength) / double(PowerDivisor));
   window.frmBoxer = player.Name;
   window.lblStrength = Text(player.Strength);
   window.lblWeight = Text(player.Weight);
@@ -381,6 +392,15 @@ void RefreshStatus(Game& game) {
     if (career.Year == RetirementYear) ForcedRetirement(game);
   }
   window.lblWeeks = "Year : " + Text(career.Year) + ", Week : " + Text(career.Week);
+  const int unsaved = career.IsLoaded() ? int(TotalWeeks(career)) - game.savedWeeks : 0;
+  window.lblSaved = unsaved <= 0 ? ""
+                                 : std::to_string(unsaved) + (unsaved == 1 ? " week" : " weeks") +
+                                       " played since the last save";
+}
+
+void AddNews(Game& game, const std::string& news) {
+  std::string& shown = game.main.lblNews;
+  shown += (shown.empty() ? "" : " ") + news;
 }
 
 }  // namespace ringvale

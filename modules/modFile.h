@@ -35,6 +35,8 @@ std::filesystem::path CareerFilePath(const Game& game, const std::string& name);
 
 // Copies the career into the main window and folds weeks into years.
 void RefreshStatus(Game& game);
+// Adds to what the main window's status bar says has happened since the week began.
+void AddNews(Game& game, const std::string& news);
 
 // Why a name cannot be a career file name, or "" when it can.
 std::string CheckBoxerName(const std::string& name);

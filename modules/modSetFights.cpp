@@ -82,6 +82,7 @@ void NextWeek(Game& game) {
     } else if (!game.career.IsLoaded()) {
       game.screen.Message("No boxer loaded!!", "Uh-oh!");
     } else {
+      game.main.lblNews.clear();
       LapseChallenge(game);
       game.career.Week += 1;
       DrawMatchup(game);
@@ -104,6 +105,7 @@ void ArrangeBout(Game& game, int selectedRank) {
     game.screen.Message("No boxer loaded!!", "Uh-oh!");
     return;
   }
+  game.main.lblNews.clear();
   LapseChallenge(game);
   auto& player = career.Player();
   if (IsFree(player)) {
@@ -130,11 +132,14 @@ void ArrangeBout(Game& game, int selectedRank) {
 // An unanswered challenge does not outlive its week: the next draw reuses MatchA and MatchB, and
 // an answer must never act on a boxer other than the one the player was shown.
 void LapseChallenge(Game& game) {
-  if (game.booking.ChallengePending) ClearChallenge(game);
+  if (!game.booking.ChallengePending) return;
+  ClearChallenge(game);
+  AddNews(game, game.career.Roster.at(game.booking.MatchA).Name + "'s challenge has lapsed.");
 }
 
 void ClearChallenge(Game& game) {
   game.booking.ChallengePending = false;
+  game.main.lblNews.clear();  // no longer asks for an answer
   ShowArranging(game.main);
   const RosterEntry& player = game.career.Player();
   game.main.lblChallenge = IsFree(player)
@@ -145,6 +150,7 @@ void ClearChallenge(Game& game) {
 void SignChallenge(Game& game) {
   if (!game.booking.ChallengePending || RefusedAsStale(game)) return;
   game.booking.ChallengePending = false;
+  game.main.lblNews.clear();  // answered
   const int challenger = game.booking.MatchA;
   game.main.lblChallenge = "You are fighting " + game.career.Roster.at(challenger).Name + ".";
   Book(game, challenger, game.booking.MatchB);
@@ -155,6 +161,7 @@ void SignChallenge(Game& game) {
 void RejectChallenge(Game& game) {
   if (!game.booking.ChallengePending || RefusedAsStale(game)) return;
   game.booking.ChallengePending = false;
+  game.main.lblNews.clear();  // answered
   game.main.lblChallenge = "You are not fighting anyone";
   for (const int boxer : {int(game.booking.MatchA), int(game.booking.MatchB)}) {
     game.career.Roster.at(boxer).Opponent = NoOpponent;
@@ -232,6 +239,17 @@ void IssueChallenge(Game& game) {
   main.cmdSignVisible = true;
   main.cmdRejectVisible = true;
   game.booking.ChallengePending = true;
+  AddNews(game, challenger.Name + " challenges you: answer on Arrange Bout.");
+}
+
+bool MayChallenge(const Career& career, int rank) {
+  const RosterEntry& player = career.Player();
+  for (const RosterEntry& boxer : career.Roster) {
+    if (boxer.Rank == rank) {
+      return career.IsLoaded() && IsFree(player) && IsFree(boxer) && AreAdjacent(rank, player.Rank);
+    }
+  }
+  return false;
 }
 
 void ListUpcomingFights(Game& game) {

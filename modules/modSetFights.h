@@ -20,4 +20,8 @@ void AdvanceWeek(Game& game);
 void IssueChallenge(Game& game);
 void ListUpcomingFights(Game& game);
 
+// Whether Challenge / Next Week would book the boxer ranked `rank` now: he and the player are
+// free and next to each other in the ranking.
+bool MayChallenge(const Career& career, int rank);
+
 }  // namespace ringvale

@@ -115,7 +115,9 @@ TEST(AccessibilityTest, AWholeBoutIsPlayedFromTheKeyboard) {
   Press(main, Qt::Key_End);
   Press(main, Qt::Key_Up);
   Press(main, Qt::Key_Tab);
+  OpenedBy(main, "mnuHigh", "frmHigh");  // a window beside it does not take the keyboard
   for (int week = 0; week <= 5; ++week) Press(main, Qt::Key_Return);
+  EXPECT_EQ(QGuiApplication::focusWindow(), main.windowHandle());  // back after the bout
   Press(main, Qt::Key_S, Qt::ControlModifier);
   QApplication::focusWidget()->clearFocus();  // the pages turn also with no control focused
   Press(main, Qt::Key_Tab, Qt::ControlModifier);

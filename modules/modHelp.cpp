@@ -1,6 +1,5 @@
 #include "modHelp.h"
 
-#include <cstdlib>
 
 #include "FightLog.h"
 #include "modGraphics.h"
@@ -80,7 +79,7 @@ std::string OpponentTip(const Game& game, int rank) {
   }
   if (rank == player.Rank) return tip + " That is you.";
   if (MayChallenge(career, rank)) return tip + " Ranked next to you: you may challenge him.";
-  if (std::abs(rank - player.Rank) != 1) {
+  if (!AreAdjacent(rank, player.Rank)) {
     return tip + " You may challenge only the boxers ranked next to you.";
   }
   return tip + (player.Opponent == NoOpponent ? " Ranked next to you, but he has a bout booked."

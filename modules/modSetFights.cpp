@@ -23,10 +23,6 @@ bool IsFree(const RosterEntry& boxer) {
   return boxer.Opponent == NoOpponent;
 }
 
-bool AreAdjacent(int rank, int otherRank) {
-  return rank == otherRank - 1 || rank == otherRank + 1;
-}
-
 void ShowArranging(MainWindow& main) {
   main.cmbBoxersEnabled = true;
   main.frameAgreeEnabled = false;
@@ -240,6 +236,10 @@ void IssueChallenge(Game& game) {
   main.cmdRejectVisible = true;
   game.booking.ChallengePending = true;
   AddNews(game, challenger.Name + " challenges you: answer on Arrange Bout.");
+}
+
+bool AreAdjacent(int rank, int otherRank) {
+  return rank == otherRank - 1 || rank == otherRank + 1;
 }
 
 bool MayChallenge(const Career& career, int rank) {

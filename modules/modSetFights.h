@@ -20,6 +20,8 @@ void AdvanceWeek(Game& game);
 void IssueChallenge(Game& game);
 void ListUpcomingFights(Game& game);
 
+// Only boxers next to each other in the ranking meet.
+bool AreAdjacent(int rank, int otherRank);
 // Whether Challenge / Next Week would book the boxer ranked `rank` now: he and the player are
 // free and next to each other in the ranking.
 bool MayChallenge(const Career& career, int rank);

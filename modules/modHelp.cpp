@@ -1,6 +1,5 @@
 #include "modHelp.h"
 
-
 #include "FightLog.h"
 #include "modGraphics.h"
 #include "modSetFights.h"

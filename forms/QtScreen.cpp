@@ -45,6 +45,7 @@ void PrepareBox(QMessageBox& box) {
 }  // namespace
 
 void QtScreen::Message(const std::string& prompt, const std::string& title) {
+  ++boxesShown_;
   RedrawOpenWindows();
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(prompt), QMessageBox::Ok, DialogParent());
@@ -53,6 +54,7 @@ void QtScreen::Message(const std::string& prompt, const std::string& title) {
 }
 
 bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {
+  ++boxesShown_;
   RedrawOpenWindows();
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(prompt), QMessageBox::Yes | QMessageBox::No,
@@ -65,6 +67,7 @@ bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {
 }
 
 std::string QtScreen::InputBox(const std::string& prompt, const std::string& title) {
+  ++boxesShown_;
   RedrawOpenWindows();
   QInputDialog dialog(DialogParent());
   dialog.setObjectName("InputBox");

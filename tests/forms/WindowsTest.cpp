@@ -270,6 +270,42 @@ TEST_F(FightWindowTest, EscapeOrTheCloseBoxRetiresOnlyOnYes) {
   EXPECT_FALSE(window->isVisible());
 }
 
+// Fight On plays the rounds Next Round would, one at a time with each round's commentary, up to
+// the knock-out's box. Escape only stops it, giving the buttons back, until it is pressed again.
+TEST_F(FightWindowTest, FightOnPlaysTheRoundsOfNextRoundUntilABoxOrEscape) {
+  const auto fight = [&](bool fightOn) {
+    SetUp();
+    t.screen.messages.clear();
+    Open(2);
+    game.bout.KnockdownsB = 2;  // the second round's second text puts him down a third time
+    for (const double comment : {QuietComment, 0.4}) {
+      t.random.Push({0.0});
+      PushMissedRounds(t.random, 1);
+      t.random.Push({comment});
+    }
+    QStringList commentary;
+    auto* comments = Child<QPlainTextEdit>(*window, "txtComments");
+    QObject::connect(comments, &QPlainTextEdit::textChanged,
+                     [&] { commentary << comments->toPlainText(); });
+    auto* button = Child<QPushButton>(*window, fightOn ? "cmdFightOn" : "cmdNextRound");
+    Child<QTimer>(*window, "timFightOn")->setInterval(1);
+    button->click();
+    if (fightOn) {
+      QTest::keyClick(window.get(), Qt::Key_Escape);
+      QTest::qWait(50);
+      EXPECT_EQ(game.bout.FightRound, 1);  // a round at a time, stopped by Escape
+      EXPECT_TRUE(t.screen.questions.empty());
+      EXPECT_TRUE(Child(*window, "cmdRetire")->isEnabled());
+    }
+    button->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !t.screen.fightOpen; }, 5000));
+    return std::tuple(game.career, t.screen.messages, commentary);
+  };
+  const auto pressed = fight(false);
+  EXPECT_EQ(fight(true), pressed);
+  EXPECT_EQ(std::get<1>(pressed)[1], (Shown{"Deacon Flint has been knocked out!!!", "KO KO KO"}));
+}
+
 // "&" is no keyboard mnemonic in a name: the frame caption and the fight window show it as typed.
 TEST_F(FightWindowTest, ANameWithAnAmpersandShowsAsTyped) {
   game.career.Roster[0].Name = "Tom & Jerry";
@@ -338,7 +374,6 @@ TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   EXPECT_EQ(gameFolder(folder.Path() / "bin"), chosen);
   EXPECT_TRUE(fs::is_empty(folder.Path() / "bin"));
   QDir(userFolder).removeRecursively();
-  QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST(AboutTest, ShowsItsTextUnclippedAndOkClosesIt) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "Twips.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);
   QApplication::setFont(SansFont());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -44,6 +44,7 @@ class RecordingScreen final : public Screen {
     ++freezes;
   }
   void UnfreezeWindow() override { frozen = false; }
+  int BoxesShown() const override { return int(messages.size() + questions.size()); }
   void ShowFight() override;
   void CloseFight() override {
     if (!fightOpen) return;

@@ -66,27 +66,25 @@ TEST(NextEvent, StopsAfterTheFirstWeekThatBringsABoxAChallengeOrThePlayersBout) 
 // ends at the retirement: one more would show that the career is over.
 TEST(NextEvent, PlaysDrawForDrawTheCareerOfNextWeekAndNextRound) {
   struct Player {
-    explicit Player(bool byEvent) {
+    Player() {
       screen.game = &game;
       screen.inputs = {"Sam"};
-      if (byEvent) {
-        screen.playFight = [this](Game& fighting) {
-          while (screen.fightOpen) {
-            ++fightOnPresses;
-            while (FightOn(fighting)) {
-            }
-          }
-        };
-      }
       NewBoxer(game);
     }
     TempFolder folder;
     SeededRandom random{21};
     RecordingScreen screen;
     Game game{screen, random, folder.Path()};
-    int fightOnPresses = 0;
   };
-  Player byEvent(true), byWeek(false);
+  Player byEvent, byWeek;
+  int fightOnPresses = 0;
+  byEvent.screen.playFight = [&](Game& fighting) {
+    while (byEvent.screen.fightOpen) {
+      ++fightOnPresses;
+      while (FightOn(fighting)) {
+      }
+    }
+  };
   while (byEvent.game.career.Year < RetirementYear) {
     const int before = TotalWeeks(byEvent.game.career);
     NextEvent(byEvent.game);
@@ -103,7 +101,7 @@ TEST(NextEvent, PlaysDrawForDrawTheCareerOfNextWeekAndNextRound) {
   EXPECT_EQ(byEvent.screen.messages, byWeek.screen.messages);
   for (Player* player : {&byEvent, &byWeek}) SaveCareer(player->game);
   EXPECT_EQ(Snapshot(byEvent.folder.Path()), Snapshot(byWeek.folder.Path()));  // career and log
-  EXPECT_EQ(byEvent.fightOnPresses, byWeek.screen.fightsShown);                // one press a bout
+  EXPECT_EQ(fightOnPresses, byWeek.screen.fightsShown);                        // one press a bout
 }
 
 }  // namespace

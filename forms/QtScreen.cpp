@@ -74,12 +74,14 @@ class GameBox final : public QMessageBox {
 }  // namespace
 
 void QtScreen::Message(const std::string& prompt, const std::string& title) {
+  ++boxesShown_;
   RedrawOpenWindows();
   GameBox box(prompt, title, QMessageBox::Ok, DialogParent());
   box.exec();
 }
 
 bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {
+  ++boxesShown_;
   RedrawOpenWindows();
   GameBox box(prompt, title, QMessageBox::Yes | QMessageBox::No, DialogParent());
   // Enter, Escape and the close box all keep things as they are.
@@ -89,6 +91,7 @@ bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {
 }
 
 std::string QtScreen::InputBox(const std::string& prompt, const std::string& title) {
+  ++boxesShown_;
   RedrawOpenWindows();
   QInputDialog dialog(DialogParent());
   dialog.setObjectName("InputBox");

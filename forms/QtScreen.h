@@ -27,6 +27,7 @@ class QtScreen final : public ringvale::Screen {
   void UnfreezeWindow() override;
   void ShowFight() override;
   void CloseFight() override;
+  int BoxesShown() const override { return boxesShown_; }
 
  private:
   void RedrawOpenWindows();
@@ -36,4 +37,5 @@ class QtScreen final : public ringvale::Screen {
   QPointer<frmMain> main_;
   QPointer<frmFight> fight_;
   bool frozen_ = false;
+  int boxesShown_ = 0;
 };

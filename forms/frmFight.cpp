@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include "Accessibility.h"
 #include "Elide.h"
@@ -22,6 +23,10 @@ namespace {
 
 constexpr double NamePoints = 21.75;
 constexpr double SmallestNamePoints = 12;  // still read at a glance; a longer name ends in "…"
+
+// Fight On plays a round this often: long enough to see each round's bars and commentary come,
+// short enough that ten rounds take under eight seconds. Escape stops it to read at leisure.
+constexpr int FightOnPaceMs = 750;
 
 // Red on black, as the ring lights show it.
 constexpr const char* RedOnBlack = "color: #ff2020; background-color: black;";
@@ -168,6 +173,14 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   cmdNextRound->setDefault(true);
   new FocusRing(this);
   cmdNextRound->setFocus();
+  cmdFightOn = MakeButton(fraFight, "cmdFightOn", QStringLiteral("&Fight On"));
+  cmdFightOn->setToolTip(QStringLiteral("Every round to the final bell (Alt+F); Escape stops"));
+  PlaceTwips(cmdFightOn, 3120, 3630, 1335, 345);
+  timFightOn = new QTimer(this);
+  timFightOn->setObjectName("timFightOn");
+  timFightOn->setSingleShot(true);  // the next round is timed from the end of the last
+  timFightOn->setInterval(FightOnPaceMs);
+  connect(timFightOn, &QTimer::timeout, this, [this] { FightOnRound(); });
 
   // From the keyboard as on the screen: the commentary, then Attack, Retire and Defend side by
   // side, then Dive and Next Round below them.
@@ -177,6 +190,7 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   setTabOrder(cmdRetire, optDefend);
   setTabOrder(optDefend, cmdDive);
   setTabOrder(cmdDive, cmdNextRound);
+  setTabOrder(cmdNextRound, cmdFightOn);
 
   connect(cmdNextRound, &QPushButton::clicked, this, [this] {
     ringvale::DoRound(game_);
@@ -189,6 +203,10 @@ frmFight::frmFight(ringvale::Game& game, QWidget* parent) : QDialog(parent), gam
   connect(cmdDive, &QPushButton::clicked, this, [this] {
     ringvale::Dive(game_);
     AfterClick();
+  });
+  connect(cmdFightOn, &QPushButton::clicked, this, [this] {
+    FightOn(!fightingOn_);
+    if (fightingOn_) FightOnRound();
   });
 
   Redraw();
@@ -217,9 +235,33 @@ void frmFight::AfterClick() {
   if (game_.bout.Fighting) cmdNextRound->setFocus();
 }
 
-// The title bar's close box and Escape both arrive here; while the bout is on they ask first.
+// While it fights on, the rounds go to the player's presses again and the buttons with them.
+void frmFight::FightOn(bool on) {
+  fightingOn_ = on;
+  if (!on) timFightOn->stop();
+  for (QPushButton* button : {cmdNextRound, cmdRetire, cmdDive}) button->setEnabled(!on);
+  cmdFightOn->setText(on ? QStringLiteral("&Stop") : QStringLiteral("&Fight On"));
+  if (!on && game_.bout.Fighting) cmdNextRound->setFocus();
+}
+
+// A box opened by the round runs its own event loop: the next round is timed only once the
+// round is over, so none can start inside it.
+void frmFight::FightOnRound() {
+  const bool more = ringvale::FightOn(game_);
+  Redraw();
+  if (more && fightingOn_) {
+    timFightOn->start();
+  } else {
+    FightOn(false);
+  }
+}
+
+// The title bar's close box and Escape both arrive here; while the bout is on they ask first,
+// unless it fights on, which they only stop.
 void frmFight::reject() {
-  if (game_.bout.Fighting) {
+  if (fightingOn_) {
+    FightOn(false);
+  } else if (game_.bout.Fighting) {
     ringvale::AskToRetire(game_);
     AfterClick();
   } else {

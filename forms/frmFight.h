@@ -9,13 +9,15 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSvgRenderer;
+class QTimer;
 
 namespace ringvale {
 struct Game;
 }
 
-// The player's bout, one round per press of Next Round. Every way out of it records a result:
-// closing the window by its frame or with Escape retires, once the player says so.
+// The player's bout, one round per press of Next Round, or all of them with Fight On. Every way
+// out of it records a result: closing the window by its frame or with Escape retires, once the
+// player says so; while it fights on, they only stop it.
 class frmFight final : public QDialog {
   Q_OBJECT
 
@@ -30,6 +32,11 @@ class frmFight final : public QDialog {
 
  private:
   void AfterClick();
+  void FightOn(bool on);  // starts or stops fighting on
+  void FightOnRound();
+
+  bool fightingOn_ = false;
+  QTimer* timFightOn = nullptr;
 
   ringvale::Game& game_;
   QSvgRenderer* background_ = nullptr;
@@ -48,4 +55,5 @@ class frmFight final : public QDialog {
   QLabel* Label7 = nullptr;
   QLabel* Label2 = nullptr;
   QPushButton* cmdNextRound = nullptr;
+  QPushButton* cmdFightOn = nullptr;
 };

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -15,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -32,6 +35,7 @@
 #include "Twips.h"
 #include "WindowPlace.h"
 #include "frmAbout.h"
+#include "frmCareers.h"
 #include "frmFightLog.h"
 #include "frmHigh.h"
 #include "frmHowToPlay.h"
@@ -43,6 +47,9 @@
 #include "modSetFights.h"
 
 namespace {
+
+constexpr const char* RecentCareersKey = "RecentCareers";
+constexpr int RecentCareersKept = 5;
 
 template <class Window>
 CareerWindow* Make(ringvale::Game& game) {
@@ -154,14 +161,28 @@ void frmMain::BuildMenus() {
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
+  // The career a command leaves in memory joins the recent ones.
+  auto noted = [this](void (*command)(ringvale::Game&)) {
+    return [this, command] {
+      command(game_);
+      NoteRecentCareer();
+      Redraw();
+    };
+  };
   QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
   mnuFile->setObjectName("mnuFile");
   add(mnuFile, "mnuNew", QStringLiteral("&New Boxer"), QKeySequence(Qt::CTRL | Qt::Key_N),
-      Runs(ringvale::NewBoxer));
+      noted(ringvale::NewBoxer));
   add(mnuFile, "mnuLoad", QStringLiteral("&Load Boxer"), QKeySequence(Qt::CTRL | Qt::Key_O),
       [this] { mnuLoad_Click(); });
+  add(mnuFile, "mnuCareers", QStringLiteral("&Careers..."),
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] { mnuCareers_Click(); });
+  mnuRecent = mnuFile->addMenu(QStringLiteral("&Recent Careers"));
+  mnuRecent->setObjectName("mnuRecent");
+  // Opening the File menu drops the careers whose files have gone since.
+  connect(mnuFile, &QMenu::aboutToShow, this, [this] { RebuildRecentMenu(); });
   add(mnuFile, "mnuSave", QStringLiteral("&Save Boxer"), QKeySequence(Qt::CTRL | Qt::Key_S),
-      Runs(ringvale::SaveCareer));
+      noted(ringvale::SaveCareer));
   mnuFile->addSeparator()->setObjectName("sep");
   add(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
       [this] { mnuExit_Click(); });
@@ -271,6 +292,16 @@ void frmMain::BuildViewStats(QWidget* page) {
   cmdNextWeek->setObjectName("cmdNextWeek");
   PlaceOnTab(cmdNextWeek, 1680, 4200, 1815, 495);
   connect(cmdNextWeek, &QPushButton::clicked, this, Runs(ringvale::NextWeek));
+
+  cmdNextEvent = new QPushButton(QStringLiteral("Next Event"), page);
+  cmdNextEvent->setObjectName("cmdNextEvent");
+  cmdNextEvent->setToolTip(QStringLiteral("Next Week until something happens (Ctrl+E)"));
+  cmdNextEvent->setAutoDefault(true);
+  PlaceOnTab(cmdNextEvent, 3600, 4200, 975, 495);
+  connect(cmdNextEvent, &QPushButton::clicked, this, Runs(ringvale::NextEvent));
+  // From any page, as the weeks go by whatever the player was looking at.
+  auto* nextEvent = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  connect(nextEvent, &QShortcut::activated, cmdNextEvent, &QPushButton::click);
 }
 
 void frmMain::BuildTraining(QWidget* page) {
@@ -597,8 +628,46 @@ void frmMain::mnuLoad_Click() {
   // Cancel changes nothing, also after an earlier load: the career in memory stays.
   if (chosen.isEmpty()) return;
   lastCareerFile_ = chosen;
-  ringvale::LoadBoxer(game_, std::filesystem::path(chosen.toStdString()));
+  LoadCareerFile(chosen);
+}
+
+void frmMain::mnuCareers_Click() {
+  frmCareers careers(game_, this);
+  if (careers.exec() == QDialog::Accepted) LoadCareerFile(careers.Chosen());
+}
+
+void frmMain::LoadCareerFile(const QString& path) {
+  ringvale::LoadBoxer(game_, std::filesystem::path(path.toStdString()));
+  NoteRecentCareer();
   Redraw();
+}
+
+// A failed command leaves the career in memory as it was, and that one is already the newest.
+void frmMain::NoteRecentCareer() {
+  if (!game_.career.IsLoaded()) return;
+  const QString path =
+      QFileInfo(QString::fromStdString(game_.career.CareerPath)).absoluteFilePath();
+  QSettings settings;
+  QStringList recent = settings.value(RecentCareersKey).toStringList();
+  recent.removeAll(path);
+  recent.prepend(path);
+  settings.setValue(RecentCareersKey, recent.mid(0, RecentCareersKept));
+}
+
+void frmMain::RebuildRecentMenu() {
+  QSettings settings;
+  QStringList recent = settings.value(RecentCareersKey).toStringList();
+  if (recent.removeIf([](const QString& path) { return !QFileInfo(path).isFile(); }) > 0)
+    settings.setValue(RecentCareersKey, recent);
+  mnuRecent->clear();
+  for (int i = 0; i < recent.size(); ++i) {
+    const QString name = QFileInfo(recent[i]).completeBaseName().replace('&', QStringLiteral("&&"));
+    QAction* action = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+    action->setObjectName(QStringLiteral("mnuRecent%1").arg(i + 1));
+    action->setStatusTip(QDir::toNativeSeparators(recent[i]));
+    connect(action, &QAction::triggered, this, [this, path = recent[i]] { LoadCareerFile(path); });
+  }
+  mnuRecent->setEnabled(!recent.isEmpty());
 }
 
 void frmMain::mnuHigh_Click() {

@@ -17,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -72,6 +73,12 @@ class frmMain final : public QMainWindow {
   QString AskForCareerFile(const QString& start);
 
   void mnuLoad_Click();
+  void mnuCareers_Click();
+  // Loads the career file at `path` as Load does.
+  void LoadCareerFile(const QString& path);
+  // The career in memory joins the recent ones, at their head.
+  void NoteRecentCareer();
+  void RebuildRecentMenu();
   void mnuHigh_Click();
   void ShowSideWindow(QPointer<CareerWindow>& window, CareerWindow* (*make)(ringvale::Game&));
   void mnuAbout_Click();
@@ -85,6 +92,7 @@ class frmMain final : public QMainWindow {
   QPointer<QWidget> howToPlay_;
   QPointer<QLabel> snapshot_;  // the picture shown while frozen
   QPointer<CareerWindow> records_, fightLog_, chart_;
+  QMenu* mnuRecent;
 
   QTabWidget* tabMain;
   // View Stats
@@ -92,7 +100,7 @@ class frmMain final : public QMainWindow {
       *lblMoney;
   QComboBox* comUpcoming;
   QGroupBox* frmBoxer;
-  QPushButton* cmdNextWeek;
+  QPushButton *cmdNextWeek, *cmdNextEvent;
   // Training
   QRadioButton *optPower, *optSpeed, *optRest;
   QProgressBar *proPower, *proSpeed;

@@ -19,6 +19,9 @@ class Screen {
   virtual void UnfreezeWindow() = 0;  // repaints it
   virtual void ShowFight() = 0;       // modal: returns after CloseFight()
   virtual void CloseFight() = 0;      // no effect when the fight window is not open
+  // How many boxes (messages, questions, input boxes) have been shown so far: a command that
+  // repeats another stops when this changes. A screen that does not count answers 0.
+  virtual int BoxesShown() const { return 0; }
 };
 
 }  // namespace ringvale

@@ -112,6 +112,12 @@ void DoRound(Game& game) {
   CommentAfterRound(game);
 }
 
+bool FightOn(Game& game) {
+  const int boxes = game.screen.BoxesShown();
+  DoRound(game);
+  return game.bout.Fighting && game.screen.BoxesShown() == boxes;
+}
+
 void PlayRound(Game& game, int first, int second) {
   auto& bout = game.bout;
   auto& fight = game.fight;

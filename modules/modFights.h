@@ -7,6 +7,9 @@ namespace ringvale {
 void HoldBout(Game& game, int first, int second);  // the player's bout in the fight window
 void LoadFight(Game& game);                        // the fight window's load sequence
 void DoRound(Game& game);                          // Click of cmdNextRound
+// One round of Fight On, as Next Round plays it: true while the bout goes on and no box came up,
+// so the next round may follow without the player.
+bool FightOn(Game& game);
 void PlayRound(Game& game, int first, int second);
 void ScoreRound(Game& game);
 void PunchesByA(Game& game);

@@ -29,6 +29,8 @@ constexpr std::size_t LongestNameBytes = 200;
 constexpr const char* CannotCreate = "Cannot create boxer";
 constexpr const char* CannotLoad = "Cannot load boxer";
 constexpr const char* CannotSave = "Cannot save boxer";
+constexpr const char* CannotDelete = "Cannot delete boxer";
+constexpr std::string_view CareerExtension = ".box";
 
 struct Rival {
   const char* Name;
@@ -401,6 +403,74 @@ void RefreshStatus(Game& game) {
 void AddNews(Game& game, const std::string& news) {
   std::string& shown = game.main.lblNews;
   shown += (shown.empty() ? "" : " ") + news;
+}
+
+CareerSummary ReadCareerSummary(const std::filesystem::path& path) {
+  CareerSummary summary;
+  summary.Path = path;
+  summary.Boxer = Utf8Of(path.filename());
+  if (summary.Boxer.size() > CareerExtension.size() && summary.Boxer.ends_with(CareerExtension)) {
+    summary.Boxer.resize(summary.Boxer.size() - CareerExtension.size());
+  }
+  try {
+    const Career career = ParseCareer(ReadTextFile(path));
+    const RosterEntry& player = career.Player();
+    summary.Boxer = player.Name;
+    summary.TotalWeeks = career.Week;  // not yet folded into years
+    summary.Rank = player.Rank;
+    summary.Wins = player.Wins;
+    summary.Losses = player.Losses;
+    summary.Draws = player.Draws;
+    summary.Money = career.Money;
+  } catch (const std::runtime_error& error) {
+    summary.Problem = error.what();
+  }
+  return summary;
+}
+
+std::vector<CareerSummary> ListCareers(const std::filesystem::path& folder) {
+  std::vector<CareerSummary> careers;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (Utf8Of(entry->path().filename()).ends_with(CareerExtension) &&
+        entry->is_regular_file(error)) {
+      careers.push_back(ReadCareerSummary(entry->path()));
+    }
+  }
+  return careers;
+}
+
+std::vector<std::filesystem::path> CareerFilesOf(const std::filesystem::path& careerPath) {
+  return {careerPath, FightLogPath(careerPath)};
+}
+
+bool DeleteCareer(Game& game, const CareerSummary& career) {
+  std::error_code error;
+  // Its files would only come back with the next save.
+  if (game.career.IsLoaded() &&
+      std::filesystem::equivalent(career.Path, PathOf(game.career.CareerPath), error)) {
+    game.screen.Message(career.Boxer + "'s career is the one being played. Load or start " +
+                            "another before deleting it.",
+                        CannotDelete);
+    return false;
+  }
+  if (!game.screen.Confirm("Delete " + career.Boxer + "'s career? This cannot be undone.",
+                           AppTitle)) {
+    return false;
+  }
+  // The career file goes last: while any of its files is left, the career stays in the list to
+  // be deleted again. A folder of one of these names is the player's own.
+  const std::vector<std::filesystem::path> files = CareerFilesOf(career.Path);
+  for (auto file = files.rbegin(); file != files.rend(); ++file) {
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(*file, error))) continue;
+    if (!std::filesystem::remove(*file, error) && error) {
+      game.screen.Message("Cannot delete " + Quoted(*file) + ": " + error.message() + ".",
+                          CannotDelete);
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace ringvale

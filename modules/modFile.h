@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "Game.h"
 #include "RecordFile.h"
@@ -40,5 +41,23 @@ void AddNews(Game& game, const std::string& news);
 
 // Why a name cannot be a career file name, or "" when it can.
 std::string CheckBoxerName(const std::string& name);
+
+// A career file as the list of careers shows it: read by the loader's own parser, never loaded.
+struct CareerSummary {
+  std::filesystem::path Path;
+  std::string Boxer;  // the player's name; the file's own name when it cannot be read
+  Int16 TotalWeeks, Rank, Wins, Losses, Draws;
+  double Money = 0;
+  std::string Problem;  // why the career cannot be loaded; "" when it can
+};
+CareerSummary ReadCareerSummary(const std::filesystem::path& path);
+// Every career file ("*.box", hidden ones too) in `folder`, in no particular order.
+std::vector<CareerSummary> ListCareers(const std::filesystem::path& folder);
+
+// Every file that belongs to the career saved at `careerPath`, the career file first. Deleting
+// a career removes exactly these; the hall of fame belongs to every career and is never one.
+std::vector<std::filesystem::path> CareerFilesOf(const std::filesystem::path& careerPath);
+// Asks the player, then removes the career's files. True when they are gone.
+bool DeleteCareer(Game& game, const CareerSummary& career);
 
 }  // namespace ringvale

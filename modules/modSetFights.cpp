@@ -91,6 +91,23 @@ void NextWeek(Game& game) {
   UnfreezeWindow(game);
 }
 
+// Next Week, pressed for the player until a week brings something to see or answer: a box, a
+// challenge, his own bout, the end of the career. A bout of his due in a later week waits for a
+// press of its own, so he always sees it coming.
+void NextEvent(Game& game) {
+  for (bool firstWeek = true;; firstWeek = false) {
+    const RosterEntry& player = game.career.Player();
+    const bool boutDue = !IsFree(player) && player.WeeksToBout == 1;
+    if (boutDue && !firstWeek) return;
+    const int boxes = game.screen.BoxesShown();
+    NextWeek(game);
+    const bool over = game.career.Year == RetirementYear || !game.career.IsLoaded();
+    if (over || boutDue || game.booking.ChallengePending || game.screen.BoxesShown() != boxes) {
+      return;
+    }
+  }
+}
+
 void ArrangeBout(Game& game, int selectedRank) {
   auto& career = game.career;
   if (career.Year == RetirementYear) {

@@ -5,6 +5,7 @@
 namespace ringvale {
 
 void NextWeek(Game& game);                       // Click of cmdNextWeek
+void NextEvent(Game& game);                      // Click of cmdNextEvent: weeks until news
 void ArrangeBout(Game& game, int selectedRank);  // Click of Command1; -1: nothing selected
 void SignChallenge(Game& game);                  // Click of cmdSign
 void RejectChallenge(Game& game);                // Click of cmdReject

@@ -92,8 +92,8 @@ struct KeyboardPlayer {
 };
 
 // New from the File menu, the boxer ranked above chosen on Arrange Bout, Challenge / Next Week
-// until the bout, every round and every box with Enter, then Ctrl+S: the same career, and the
-// same boxes, as the game's own entry points give.
+// until the bout, every round and every box with Enter, Ctrl+E, then Ctrl+S: the same career,
+// and the same boxes, as the game's own entry points give.
 TEST(AccessibilityTest, AWholeBoutIsPlayedFromTheKeyboard) {
   TempFolder folder;
   SeededRandom random(12);
@@ -118,6 +118,7 @@ TEST(AccessibilityTest, AWholeBoutIsPlayedFromTheKeyboard) {
   OpenedBy(main, "mnuHigh", "frmHigh");  // a window beside it does not take the keyboard
   for (int week = 0; week <= 5; ++week) Press(main, Qt::Key_Return);
   EXPECT_EQ(QGuiApplication::focusWindow(), main.windowHandle());  // back after the bout
+  Press(main, Qt::Key_E, Qt::ControlModifier);  // Next Event, from this page too
   Press(main, Qt::Key_S, Qt::ControlModifier);
   QApplication::focusWidget()->clearFocus();  // the pages turn also with no control focused
   Press(main, Qt::Key_Tab, Qt::ControlModifier);
@@ -130,6 +131,7 @@ TEST(AccessibilityTest, AWholeBoutIsPlayedFromTheKeyboard) {
   t.screen.inputs.push_back("Sam");
   NewBoxer(same);
   for (int week = 0; week <= 5; ++week) ArrangeBout(same, 8);
+  NextEvent(same);
   SaveCareer(same);
   EXPECT_EQ(t.screen.fightsShown, 1);
   EXPECT_EQ(player.seen, t.screen.messages);

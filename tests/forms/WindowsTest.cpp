@@ -233,8 +233,8 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   EXPECT_EQ(Child(*window, "cmdDive")->accessibleDescription(),
             "Dive: lose this bout on purpose for the fixer's $600,000. 1 dive in 5 is found out: "
             "then there is no money and a fine of $50,000.");
-  // The keyboard's place shows in yellow on the dark window.
-  QTest::keyClick(window.get(), Qt::Key_Tab);
+  // The keyboard's place shows in yellow on the dark window; Fight On is the last stop.
+  for (int press = 0; press < 2; ++press) QTest::keyClick(window.get(), Qt::Key_Tab);
   QWidget* focused = QApplication::focusWidget();
   EXPECT_EQ(focused, Child(*window, "txtComments"));
   const QPoint topEdge = focused->mapTo(window.get(), QPoint(focused->width() / 2, 1));
@@ -297,6 +297,41 @@ TEST_F(FightWindowTest, EscapeOrTheCloseBoxRetiresOnlyOnYes) {
   EXPECT_TRUE(t.screen.questions.empty());
   EXPECT_EQ(game.career, ended);
   EXPECT_FALSE(window->isVisible());
+}
+
+// Fight On plays the rounds Next Round would, one at a time with each round's commentary, up to
+// the knock-out's box. Escape only stops it, and Next Round plays on from there.
+TEST_F(FightWindowTest, FightOnPlaysTheRoundsOfNextRoundUntilABoxOrEscape) {
+  enum Way { NextRoundTwice, FightOn, FightOnEscapeNextRound };
+  const auto fight = [&](Way way) {
+    SetUp();
+    t.screen.messages.clear();
+    Open(2);
+    game.bout.KnockdownsB = 2;  // the second round's second text puts him down a third time
+    for (const double comment : {QuietComment, 0.4}) {
+      t.random.Push({0.0});
+      PushMissedRounds(t.random, 1);
+      t.random.Push({comment});
+    }
+    QStringList commentary;
+    auto* comments = Child<QPlainTextEdit>(*window, "txtComments");
+    QObject::connect(comments, &QPlainTextEdit::textChanged,
+                     [&] { commentary << comments->toPlainText(); });
+    Child<QTimer>(*window, "timFightOn")->setInterval(1);
+    Child<QPushButton>(*window, way == NextRoundTwice ? "cmdNextRound" : "cmdFightOn")->click();
+    if (way == FightOnEscapeNextRound) {
+      QTest::keyClick(window.get(), Qt::Key_Escape);
+      QTest::qWait(50);
+      EXPECT_EQ(game.bout.FightRound, 1);  // a round at a time, stopped without asking to retire
+    }
+    if (way != FightOn) Child<QPushButton>(*window, "cmdNextRound")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !t.screen.fightOpen; }, 5000));
+    return std::tuple(game.career, t.screen.messages, commentary);
+  };
+  const auto pressed = fight(NextRoundTwice);
+  EXPECT_EQ(fight(FightOn), pressed);
+  EXPECT_EQ(fight(FightOnEscapeNextRound), pressed);
+  EXPECT_EQ(std::get<1>(pressed)[1], (Shown{"Deacon Flint has been knocked out!!!", "KO KO KO"}));
 }
 
 // "&" is no keyboard mnemonic in a name: the frame caption and the fight window show it as typed.

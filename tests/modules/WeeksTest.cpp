@@ -59,13 +59,13 @@ TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
 
 TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNoButtonDoesAnything) {
   for (const bool loaded : {false, true}) {
-    for (const bool arrange : {false, true}) {
+    for (const auto button : {NextWeek, NextEvent, +[](Game& g) { ArrangeBout(g, 1); }}) {
       SetUpCareer(game);
       game.career.Year = RetirementYear;
       if (!loaded) game.career = Career{};
       const Career before = game.career;
-      arrange ? ArrangeBout(game, 1) : NextWeek(game);
-      EXPECT_EQ(game.career, before) << loaded << arrange;
+      button(game);
+      EXPECT_EQ(game.career, before) << loaded;
     }
   }
   game.career = Career{};
@@ -73,9 +73,10 @@ TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNoButtonDoesAnything) {
   EXPECT_TRUE(Snapshot(t.folder.Path()).empty());
   const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
   const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer, retired, retired, noBoxer}));
+  EXPECT_EQ(t.screen.messages,
+            (std::vector<Shown>{noBoxer, noBoxer, noBoxer, retired, retired, retired, noBoxer}));
   EXPECT_EQ(t.random.draws, 0);
-  EXPECT_EQ(t.screen.freezes, 2);
+  EXPECT_EQ(t.screen.freezes, 4);
   EXPECT_FALSE(t.screen.frozen);
 }
 

@@ -44,6 +44,8 @@ class RecordingScreen final : public Screen {
     ++freezes;
   }
   void UnfreezeWindow() override { frozen = false; }
+  // What it recorded; the one input box comes with New, never inside a week or a bout.
+  int BoxesShown() const override { return int(messages.size() + questions.size()); }
   void ShowFight() override;
   void CloseFight() override {
     if (!fightOpen) return;

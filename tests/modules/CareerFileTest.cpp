@@ -172,9 +172,9 @@ TEST(CareerFile, AFailedSaveSaysWhyAndKeepsEveryFile) {
          fs::create_directory(t.careerFile);
          WriteBytes(t.careerFile / "notes.txt", "the player's own notes");
        }},
-      // The save goes through "<file>.tmp" beside the career file.
+      // The save goes through a temporary file of its own beside the career file.
       {"Is a directory",
-       [](LoadedGame& t) { fs::create_directories(t.game.folder / "Rocky.box.tmp" / "in"); }},
+       [](LoadedGame& t) { fs::create_directories(TemporaryOf(t.careerFile) / "in"); }},
       {"No such file or directory", [](LoadedGame& t) {  // the career's folder has vanished
          t.careerFile = t.game.folder / "Careers" / "Rocky.box";
          fs::create_directory(t.careerFile.parent_path());

@@ -1,0 +1,328 @@
+// Nothing lost whatever happens: a write cut short by a crash or a failing disk at any step, two
+// copies of the game in one folder, and things at a file's path that are not files.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CareerFiles.h"
+#include "FileSystem.h"
+#include "WeekSetup.h"
+
+namespace ringvale::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A step that waits for good ends the program rather than hanging the suite.
+struct Deadline {
+  Deadline() { ::alarm(2); }
+  ~Deadline() { ::alarm(0); }
+};
+
+struct HookGuard {
+  ~HookGuard() { SetFileStepHook(nullptr); }
+};
+
+// A game of its own on a given folder, as another run of the program would have.
+struct Player {
+  explicit Player(const fs::path& folder) : game(screen, random, folder) { screen.game = &game; }
+  RecordingScreen screen;
+  ScriptedRandom random;
+  Game game;
+};
+
+// Ten boxers worth 1000 down to 100 thousand.
+std::string TenBoxers() {
+  std::string table;
+  for (int i = 0; i < HallOfFameSize; ++i)
+    table += "\"Boxer " + std::to_string(i) + "\",1," + std::to_string((10 - i) * 100000) + "\r\n";
+  return table;
+}
+
+void Retiring(Game& game, const std::string& name, double fortune) {
+  game.career.Player().Name = name;
+  game.career.TitleDefences = 2;
+  game.career.Money = fortune;
+}
+
+// What a fresh game finds in the folder: Sam's career and log, the hall of fame, and what it said.
+struct Found {
+  Career career;
+  std::vector<BoutRecord> bouts;
+  std::vector<WeekSample> weeks;
+  HallTable hall;
+  std::vector<Shown> said;
+  bool operator==(const Found&) const = default;
+};
+
+Found Find(const fs::path& folder) {
+  Player p(folder);
+  LoadBoxer(p.game, folder / "Sam.box");
+  const HallTable hall = ReadHallOfFame(p.game);
+  return {p.game.career, p.game.log.Bouts, p.game.log.Weeks, hall, p.screen.messages};
+}
+
+// A write the player makes, from a game set up for it.
+struct Write {
+  const char* name;
+  void (*prepare)(Player&);
+  void (*make)(Game&);
+};
+
+const Write Writes[] = {
+    {"Save",
+     [](Player& p) {
+       LoadBoxer(p.game, p.game.folder / "Sam.box");
+       QuietWeek(p.game, p.random);
+     },
+     SaveCareer},
+    {"New over an existing career",
+     [](Player& p) {
+       p.screen.inputs = {"Sam"};
+       p.screen.answers = {true};
+       p.random.Push({0.2});
+     },
+     NewBoxer},
+    {"Induction", [](Player& p) { Retiring(p.game, "Nell Cardew", 450000); }, ForcedRetirement}};
+
+constexpr int Killed = 77;
+
+// Makes the write in a child process that dies at file step `step` (1 is the first); false when
+// the write ended before it. `told` gets every message the child showed.
+bool KilledAt(const Write& write, const fs::path& folder, int step, std::string& told) {
+  int out[2];
+  if (::pipe(out) != 0) throw std::runtime_error("no pipe");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(out[0]);
+    Player p(folder);
+    write.prepare(p);
+    p.screen.onMessage = [&](const Shown& shown) {
+      const std::string line = shown.prompt + "\n";
+      if (::write(out[1], line.data(), line.size()) < 0) ::_exit(1);
+    };
+    int count = 0;
+    SetFileStepHook([&](FileStep, const fs::path&) {
+      if (++count == step) ::_exit(Killed);
+      return 0;
+    });
+    write.make(p.game);
+    ::_exit(0);
+  }
+  ::close(out[1]);
+  told.clear();
+  char buffer[4096];
+  for (ssize_t got; (got = ::read(out[0], buffer, sizeof buffer)) > 0;) told.append(buffer, got);
+  ::close(out[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == Killed));
+  return WIFEXITED(status) && WEXITSTATUS(status) == Killed;
+}
+
+// Makes the write in this process, every file step given to `hook` first; answers what it told
+// the player.
+std::string Make(const Write& write, const fs::path& folder, FileStepHook hook) {
+  Player p(folder);
+  write.prepare(p);
+  HookGuard guard;
+  SetFileStepHook(std::move(hook));
+  write.make(p.game);
+  std::string told;
+  for (const Shown& shown : p.screen.messages) told += shown.prompt + "\n";
+  return told;
+}
+
+// Sam's career of two quiet weeks with its log, and a hall of fame; a kill or a failure at any
+// step of a write leaves files that load, without a word, as they were before it or after it,
+// and the player is told the write failed exactly when they are as before.
+TEST(FileSafety, AKillOrAFailureAtAnyStepOfAWriteLeavesTheWholeBeforeOrTheWholeAfter) {
+  TempFolder folder;
+  {
+    Player p(folder.Path());
+    SetUpCareer(p.game);
+    p.game.career.CareerPath = (folder.Path() / "Sam.box").string();
+    QuietWeek(p.game, p.random);
+    QuietWeek(p.game, p.random);
+    SaveCareer(p.game);
+  }
+  WriteBytes(folder.Path() / HallFileName, TenBoxers());
+  const auto files = Snapshot(folder.Path());
+  const auto restore = [&] {
+    for (const auto& entry : fs::directory_iterator(folder.Path())) fs::remove_all(entry.path());
+    for (const auto& [name, bytes] : files) WriteBytes(folder.Path() / name, bytes);
+  };
+  const Found before = Find(folder.Path());
+  ASSERT_TRUE(before.said.empty() && before.weeks.size() == 2);
+
+  for (const Write& write : Writes) {
+    SCOPED_TRACE(write.name);
+    restore();
+    std::string told, steps;
+    Make(write, folder.Path(), [&](FileStep step, const fs::path& path) {
+      steps += " " + std::to_string(int(step)) + ":" + path.filename().string();
+      return 0;
+    });
+    const Found after = Find(folder.Path());
+    ASSERT_NE(after, before);
+    ASSERT_TRUE(after.said.empty());
+    std::cout << write.name << ", steps (kind:file):" << steps << "\n";
+
+    for (const int error : {0, EIO, ENOSPC}) {
+      int befores = 0, afters = 0;
+      for (int step = 1;; ++step) {
+        SCOPED_TRACE("step " + std::to_string(step) + ", error " + std::to_string(error));
+        restore();
+        int count = 0;
+        if (error != 0) {
+          told = Make(write, folder.Path(),
+                      [&](FileStep, const fs::path&) { return ++count == step ? error : 0; });
+        }
+        if (error == 0 ? !KilledAt(write, folder.Path(), step, told) : count < step) break;
+        const Found found = Find(folder.Path());
+        EXPECT_TRUE(found == before || found == after);
+        (found == before ? befores : afters)++;
+        const bool toldNotSaved =
+            told.find("was not") != told.npos || told.find("could not") != told.npos;
+        EXPECT_EQ(toldNotSaved, error != 0 && found == before) << told;
+        if (told.find("inducted") != told.npos && !toldNotSaved) {
+          EXPECT_EQ(found, after) << told;
+        }
+        for (const auto& entry : fs::directory_iterator(folder.Path()))
+          EXPECT_FALSE(entry.path().filename().string().starts_with("Sam.") &&
+                       entry.path().extension() == ".tmp")
+              << entry.path();
+      }
+      std::cout << "  "
+                << (error == 0     ? "killed"
+                    : error == EIO ? "EIO"
+                                   : "ENOSPC")
+                << " at " << befores + afters << " steps: " << befores << " loaded as before, "
+                << afters << " as after\n";
+    }
+  }
+}
+
+// Pipes, devices and folders where the log or the hall of fame belong are refused at once; the
+// career is saved all the same, and what stands there stays. No reader reads past its limit.
+TEST(FileSafety, ThingsThatAreNotFilesAreRefusedAtOnceAndNeverStopASave) {
+  const std::vector<std::pair<std::string, std::function<void(const fs::path&)>>> things = {
+      {"a pipe", [](const fs::path& path) { ::mkfifo(path.c_str(), 0600); }},
+      {"a device", [](const fs::path& path) { fs::create_symlink("/dev/zero", path); }},
+      {"a folder", [](const fs::path& path) { fs::create_directory(path); }}};
+  for (const auto& [kind, make] : things) {
+    SCOPED_TRACE(kind);
+    Deadline deadline;
+    LoadedGame t;
+    const fs::path log = t.game.folder / "Rocky.log", hall = HallPath(t.game);
+    make(log);
+    make(hall);
+    LoadBoxer(t.game, t.careerFile);
+    LoadHallOfFame(t.game);
+    t.game.career.Money = 5;
+    SaveCareer(t.game);
+    const std::string notAFile = kind + ", not a file";
+    EXPECT_EQ(t.screen.messages,
+              (std::vector<Shown>{
+                  {"Cannot read \"" + log.string() + "\": it is " + notAFile +
+                       ".\nThe fight log cannot be kept there.\nThe career goes on with an empty "
+                       "fight log.",
+                   "Ringvale"},
+                  {"Cannot read \"" + hall.string() + "\": it is " + notAFile +
+                       ".\nThe standard hall of fame is used instead.",
+                   "Ringvale"},
+                  {"The career was saved, but not its fight log: \"" + log.string() + "\" is " +
+                       notAFile + ".",
+                   "Ringvale"}}));
+    EXPECT_TRUE(ReadBytes(t.careerFile)
+                    .starts_with("\"Pugrin 2001 - By Varnholt, Version 1.0\",208,5,2\r\n"));
+    EXPECT_TRUE(fs::exists(log) && !fs::is_regular_file(log));
+  }
+  Deadline deadline;
+  TestGame t;
+  WriteBytes(HallPath(t.game), TenBoxers());
+  fs::resize_file(HallPath(t.game), 1ull << 40);  // a terabyte, never read through
+  LoadHallOfFame(t.game);
+  ASSERT_EQ(t.screen.messages.size(), 1u);
+  EXPECT_TRUE(t.screen.messages[0].prompt.starts_with("Cannot read \"" + HallPath(t.game).string() +
+                                                      "\": it is far too large for a game file."));
+}
+
+// Two copies retire their boxers at the same moment: each reads the table while the other may
+// be about to write it, and both end up in it.
+TEST(FileSafety, TwoCopiesInductingAtOnceBothLandInTheHallOfFame) {
+  Deadline deadline;
+  TestGame t;
+  WriteBytes(HallPath(t.game), TenBoxers());
+  int go[2];
+  ASSERT_EQ(::pipe(go), 0);
+  std::vector<pid_t> children;
+  for (const auto& [name, fortune] : {std::pair{"Ada", 3e6}, std::pair{"Bo", 4e6}}) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::close(go[1]);
+      char start;
+      if (::read(go[0], &start, 1) != 0) ::_exit(1);  // both start when the pipe closes
+      Player p(t.game.folder);
+      Retiring(p.game, name, fortune);
+      // Widens the moment between reading the table and writing it.
+      SetFileStepHook([paused = false](FileStep step, const fs::path&) mutable {
+        if (step == FileStep::Read && !std::exchange(paused, true)) ::usleep(100000);
+        return 0;
+      });
+      ForcedRetirement(p.game);
+      ::_exit(0);
+    }
+    children.push_back(child);
+  }
+  ::close(go[0]);
+  ::close(go[1]);
+  for (const pid_t child : children) ::waitpid(child, nullptr, 0);
+  const HallTable table = ReadHallOfFame(t.game);
+  EXPECT_EQ(table[0].Name + ", " + table[1].Name + ", " + table[2].Name, "Bo, Ada, Boxer 0");
+}
+
+// A career open in one copy of the game is refused by another, changing nothing, until the
+// first one ends, however it ends.
+TEST(FileSafety, ACareerOpenInOneCopyIsRefusedByAnotherUntilThatOneEnds) {
+  Deadline deadline;
+  LoadedGame t;
+  const fs::path sam = t.game.folder / "Sam.box";
+  WriteBytes(sam, Fixture("new-sam-lineup0.box"));
+  int ready[2], hold[2];
+  ASSERT_TRUE(::pipe(ready) == 0 && ::pipe(hold) == 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    Player p(t.game.folder);
+    LoadBoxer(p.game, sam);
+    char wait;
+    if (::write(ready[1], "!", 1) == 1) (void)!::read(hold[0], &wait, 1);
+    ::_exit(0);
+  }
+  char loaded;
+  ASSERT_EQ(::read(ready[0], &loaded, 1), 1);
+  t.Keep();
+  LoadBoxer(t.game, sam);
+  t.screen.inputs = {"Sam"};
+  NewBoxer(t.game);
+  const Shown refused{"Sam's career is open in another Ringvale window.", "Ringvale"};
+  t.ExpectShown({refused, refused});
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  LoadBoxer(t.game, sam);
+  EXPECT_EQ(t.game.main.frmBoxer, "Sam");
+  EXPECT_EQ(t.screen.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace ringvale::test

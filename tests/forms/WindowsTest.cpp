@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QFontInfo>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -316,8 +318,8 @@ TEST(SplashTest, AKeyOrAClickOnFramePictureOrTitlesOpensTheMainWindow) {
 
 TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   TempFolder folder;
-  const auto gameFolder = [](const fs::path& program) {
-    return GameApplication::GameFolder(QString::fromStdString(program.string()));
+  const auto gameFolder = [](const fs::path& program, QString* problem = nullptr) {
+    return GameApplication::GameFolder(QString::fromStdString(program.string()), problem);
   };
   EXPECT_EQ(gameFolder(folder.Path()), folder.Path());
   EXPECT_TRUE(fs::is_empty(folder.Path()));  // the probe leaves nothing behind
@@ -339,6 +341,41 @@ TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   EXPECT_TRUE(fs::is_empty(folder.Path() / "bin"));
   QDir(userFolder).removeRecursively();
   QStandardPaths::setTestModeEnabled(false);
+
+  // A relative XDG_DATA_HOME counts for nothing; a folder that cannot be made is named, and why.
+  const QByteArray home = qgetenv("HOME");
+  qputenv("HOME", folder.Path().c_str());
+  qputenv("XDG_DATA_HOME", "relative");
+  QString problem;
+  const fs::path user = gameFolder(folder.Path() / "gone", &problem);
+  EXPECT_TRUE(user.string().starts_with((folder.Path() / ".local/share/").string())) << user;
+  EXPECT_TRUE(problem.isEmpty() && fs::is_directory(user));
+  fs::remove_all(folder.Path() / ".local");
+  WriteBytes(folder.Path() / ".local", "");
+  EXPECT_EQ(gameFolder(folder.Path() / "gone", &problem), user);
+  EXPECT_EQ(problem.toStdString(), "Careers and the hall of fame cannot be kept in \"" +
+                                       user.string() + "\": Not a directory.");
+  qputenv("HOME", home);
+}
+
+// The Load dialog lists every career file, a name starting with "." too, and loads the one chosen.
+TEST(LoadDialogTest, ListsHiddenCareerFilesToo) {
+  TestGame t;
+  WriteBytes(t.folder.Path() / ".Sam.box", Fixture("new-sam-lineup0.box"));
+  frmMain main(t.game);
+  QStringList listed;
+  OnNextModal([&](QWidget* dialog) {
+    auto* list = Child<QListView>(*dialog, "listView");
+    for (int wait = 0; wait < 200 && list->model()->rowCount(list->rootIndex()) == 0; ++wait)
+      QTest::qWait(10);
+    for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+      listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
+    static_cast<QFileDialog*>(dialog)->selectFile(".Sam.box");
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Child<QAction>(main, "mnuLoad")->trigger();
+  EXPECT_EQ(listed, QStringList{".Sam.box"});
+  EXPECT_EQ(Child<QGroupBox>(main, "frmBoxer")->title(), "Sam");
 }
 
 TEST(AboutTest, ShowsItsTextUnclippedAndOkClosesIt) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -30,18 +31,6 @@ struct Deadline {
   ~Deadline() { ::alarm(0); }
 };
 
-struct HookGuard {
-  ~HookGuard() { SetFileStepHook(nullptr); }
-};
-
-// A game of its own on a given folder, as another run of the program would have.
-struct Player {
-  explicit Player(const fs::path& folder) : game(screen, random, folder) { screen.game = &game; }
-  RecordingScreen screen;
-  ScriptedRandom random;
-  Game game;
-};
-
 // Ten boxers worth 1000 down to 100 thousand.
 std::string TenBoxers() {
   std::string table;
@@ -57,17 +46,11 @@ void Retiring(Game& game, const std::string& name, double fortune) {
 }
 
 // What a fresh game finds in the folder: Sam's career and log, the hall of fame, and what it said.
-struct Found {
-  Career career;
-  std::vector<BoutRecord> bouts;
-  std::vector<WeekSample> weeks;
-  HallTable hall;
-  std::vector<Shown> said;
-  bool operator==(const Found&) const = default;
-};
+using Found = std::tuple<Career, std::vector<BoutRecord>, std::vector<WeekSample>, HallTable,
+                         std::vector<Shown>>;
 
 Found Find(const fs::path& folder) {
-  Player p(folder);
+  TestGame p(folder);
   LoadBoxer(p.game, folder / "Sam.box");
   const HallTable hall = ReadHallOfFame(p.game);
   return {p.game.career, p.game.log.Bouts, p.game.log.Weeks, hall, p.screen.messages};
@@ -76,67 +59,61 @@ Found Find(const fs::path& folder) {
 // A write the player makes, from a game set up for it.
 struct Write {
   const char* name;
-  void (*prepare)(Player&);
+  void (*prepare)(TestGame&);
   void (*make)(Game&);
 };
 
 const Write Writes[] = {
     {"Save",
-     [](Player& p) {
+     [](TestGame& p) {
        LoadBoxer(p.game, p.game.folder / "Sam.box");
        QuietWeek(p.game, p.random);
      },
      SaveCareer},
     {"New over an existing career",
-     [](Player& p) {
+     [](TestGame& p) {
        p.screen.inputs = {"Sam"};
        p.screen.answers = {true};
        p.random.Push({0.2});
      },
      NewBoxer},
-    {"Induction", [](Player& p) { Retiring(p.game, "Nell Cardew", 450000); }, ForcedRetirement}};
-
-// Makes the write, every file step given to `hook` first; answers what it told the player, which
-// it also sends to `out` as it goes when that is open.
-std::string Make(const Write& write, const fs::path& folder, FileStepHook hook, int out = -1) {
-  Player p(folder);
-  write.prepare(p);
-  std::string told;
-  p.screen.onMessage = [&](const Shown& shown) {
-    const std::string line = shown.prompt + "\n";
-    told += line;
-    if (out >= 0 && ::write(out, line.data(), line.size()) < 0) ::_exit(1);
-  };
-  HookGuard guard;
-  SetFileStepHook(std::move(hook));
-  write.make(p.game);
-  return told;
-}
+    {"Induction", [](TestGame& p) { Retiring(p.game, "Nell Cardew", 450000); }, ForcedRetirement}};
 
 constexpr int Killed = 77;
 
-// The same in a child process that ends at file step `step`; false when the write ended first.
-bool KilledAt(const Write& write, const fs::path& folder, int step, std::string& told) {
-  int out[2];
-  if (::pipe(out) != 0) throw std::runtime_error("no pipe");
-  if (::fork() == 0) {
-    ::close(out[0]);
-    Make(
-        write, folder,
-        [&, count = 0](FileStep, const fs::path&) mutable {
-          if (++count == step) ::_exit(Killed);
-          return 0;
-        },
-        out[1]);
-    ::_exit(0);
-  }
-  ::close(out[1]);
+// Makes the write with file step `step` failing with `error`, or, when `error` is 0, in a child
+// process that ends there and sends down a pipe what it tells the player meanwhile. False when
+// the write ended before that step; `told` gets what the player was told.
+bool BreakAt(const Write& write, const fs::path& folder, int step, int error, std::string& told) {
+  int pipe[2];
+  if (error == 0 && ::pipe(pipe) != 0) throw std::runtime_error("no pipe");
+  const pid_t child = error == 0 ? ::fork() : 0;
   told.clear();
+  if (child == 0) {
+    TestGame p(folder);
+    write.prepare(p);
+    p.screen.onMessage = [&](const Shown& shown) {
+      const std::string line = shown.prompt + "\n";
+      if (error != 0) told += line;
+      if (error == 0 && ::write(pipe[1], line.data(), line.size()) < 0) ::_exit(1);
+    };
+    int count = 0;
+    SetFileStepHook([&](FileStep, const fs::path&) {
+      if (++count != step) return 0;
+      if (error == 0) ::_exit(Killed);
+      return error;
+    });
+    write.make(p.game);
+    SetFileStepHook(nullptr);
+    if (error == 0) ::_exit(0);
+    return count >= step;
+  }
+  ::close(pipe[1]);
   char buffer[4096];
-  for (ssize_t got; (got = ::read(out[0], buffer, sizeof buffer)) > 0;) told.append(buffer, got);
-  ::close(out[0]);
+  for (ssize_t got; (got = ::read(pipe[0], buffer, sizeof buffer)) > 0;) told.append(buffer, got);
+  ::close(pipe[0]);
   int status = 0;
-  ::wait(&status);
+  ::waitpid(child, &status, 0);
   EXPECT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == Killed));
   return WIFEXITED(status) && WEXITSTATUS(status) == Killed;
 }
@@ -147,7 +124,7 @@ bool KilledAt(const Write& write, const fs::path& folder, int step, std::string&
 TEST(FileSafety, AKillOrAFailureAtAnyStepOfAWriteLeavesTheWholeBeforeOrTheWholeAfter) {
   TempFolder folder;
   {
-    Player p(folder.Path());
+    TestGame p(folder.Path());
     SetUpCareer(p.game);
     p.game.career.CareerPath = (folder.Path() / "Sam.box").string();
     QuietWeek(p.game, p.random);
@@ -161,26 +138,21 @@ TEST(FileSafety, AKillOrAFailureAtAnyStepOfAWriteLeavesTheWholeBeforeOrTheWholeA
     for (const auto& [name, bytes] : files) WriteBytes(folder.Path() / name, bytes);
   };
   const Found before = Find(folder.Path());
-  ASSERT_TRUE(before.said.empty() && before.weeks.size() == 2);
+  ASSERT_TRUE(std::get<4>(before).empty() && std::get<2>(before).size() == 2);
 
   for (const Write& write : Writes) {
     restore();
-    Make(write, folder.Path(), nullptr);
+    std::string told;
+    BreakAt(write, folder.Path(), 0, EIO, told);  // there is no step 0
     const Found after = Find(folder.Path());
-    ASSERT_TRUE(after != before && after.said.empty()) << write.name;
+    ASSERT_TRUE(after != before && std::get<4>(after).empty()) << write.name;
     for (const int error : {0, EIO, ENOSPC}) {
       int befores = 0, afters = 0;
       for (int step = 1;; ++step) {
         SCOPED_TRACE(std::string(write.name) + ", step " + std::to_string(step) + ", error " +
                      std::to_string(error));
         restore();
-        std::string told;
-        int count = 0;
-        if (error != 0) {
-          told = Make(write, folder.Path(),
-                      [&](FileStep, const fs::path&) { return ++count == step ? error : 0; });
-        }
-        if (error == 0 ? !KilledAt(write, folder.Path(), step, told) : count < step) break;
+        if (!BreakAt(write, folder.Path(), step, error, told)) break;
         const Found found = Find(folder.Path());
         EXPECT_TRUE(found == before || found == after);
         ++(found == before ? befores : afters);
@@ -261,7 +233,7 @@ TEST(FileSafety, TwoCopiesInductingAtOnceBothLandInTheHallOfFame) {
       ::close(go[1]);
       char start;
       if (::read(go[0], &start, 1) != 0) ::_exit(1);  // both start when the pipe closes
-      Player p(t.game.folder);
+      TestGame p(t.game.folder);
       Retiring(p.game, name, fortune);
       // Widens the moment between reading the table and writing it.
       SetFileStepHook([paused = false](FileStep step, const fs::path&) mutable {
@@ -287,14 +259,13 @@ TEST(FileSafety, ACareerOpenInOneCopyIsRefusedByAnotherUntilThatOneEnds) {
   LoadedGame t;
   const fs::path sam = t.game.folder / "Sam.box";
   WriteBytes(sam, Fixture("new-sam-lineup0.box"));
-  int ready[2], hold[2];
-  ASSERT_TRUE(::pipe(ready) == 0 && ::pipe(hold) == 0);
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
   const pid_t child = ::fork();
   if (child == 0) {
-    Player p(t.game.folder);
+    TestGame p(t.game.folder);
     LoadBoxer(p.game, sam);
-    char wait;
-    if (::write(ready[1], "!", 1) == 1) (void)!::read(hold[0], &wait, 1);
+    if (::write(ready[1], "!", 1) == 1) ::pause();
     ::_exit(0);
   }
   char loaded;

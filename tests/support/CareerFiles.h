@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -64,11 +63,6 @@ struct LoadedGame : TestGame {
   std::vector<std::string> upcomingBefore;
   std::map<std::string, std::string> filesBefore;
 };
-
-// The temporary file a save of this process writes beside `file`.
-inline std::filesystem::path TemporaryOf(const std::filesystem::path& file) {
-  return file.string() + "." + std::to_string(::getpid()) + ".tmp";
-}
 
 inline std::string Refused(const std::filesystem::path& path) {
   return "\"" + path.string() + "\" is not a boxer file that can be loaded.\n";

@@ -39,6 +39,10 @@ class TempFolder {
 // A game wired to a scripted generator, a recording screen and a temporary folder.
 struct TestGame {
   TestGame() { screen.game = &game; }
+  // On a folder shared with other games, as another run of the program would be.
+  explicit TestGame(const std::filesystem::path& shared) : game(screen, random, shared) {
+    screen.game = &game;
+  }
   TempFolder folder;
   ScriptedRandom random;
   RecordingScreen screen;

@@ -122,19 +122,6 @@ TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
   }
 }
 
-TEST(CareerFile, MissingOrUnreadableFilesAreNamedAndChangeNothing) {
-  LoadedGame t;
-  const fs::path missing = t.game.folder / "Nobody.box", folder = t.game.folder / "Folder.box";
-  fs::create_directory(folder);
-  t.Keep();
-  LoadBoxer(t.game, missing);
-  LoadBoxer(t.game, folder);
-  t.ExpectShown({{"Cannot read \"" + missing.string() + "\": No such file or directory.",
-                  "Cannot load boxer"},
-                 {"Cannot read \"" + folder.string() + "\": it is a folder, not a file.",
-                  "Cannot load boxer"}});
-}
-
 TEST(CareerFile, RefreshClampsSpeedAndFoldsWeeksIntoYears) {
   LoadedGame t;
   Career& career = t.game.career;

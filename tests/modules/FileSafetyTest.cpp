@@ -184,9 +184,12 @@ TEST(FileSafety, ThingsThatAreNotFilesAreRefusedAtOnceAndNeverStopASave) {
     SCOPED_TRACE(kind);
     Deadline deadline;
     LoadedGame t;
-    const fs::path log = t.game.folder / "Rocky.log", hall = HallPath(t.game);
+    const fs::path log = t.game.folder / "Rocky.log", hall = HallPath(t.game),
+                   other = t.game.folder / "Other.box";
     make(log);
     make(hall);
+    make(other);
+    LoadBoxer(t.game, other);
     LoadBoxer(t.game, t.careerFile);
     LoadHallOfFame(t.game);
     t.game.career.Money = 5;
@@ -194,6 +197,8 @@ TEST(FileSafety, ThingsThatAreNotFilesAreRefusedAtOnceAndNeverStopASave) {
     const std::string notAFile = kind + ", not a file";
     EXPECT_EQ(t.screen.messages,
               (std::vector<Shown>{
+                  {"Cannot read \"" + other.string() + "\": it is " + notAFile + ".",
+                   "Cannot load boxer"},
                   {"Cannot read \"" + log.string() + "\": it is " + notAFile +
                        ".\nThe fight log cannot be kept there.\nThe career goes on with an empty "
                        "fight log.",
@@ -224,30 +229,20 @@ TEST(FileSafety, TwoCopiesInductingAtOnceBothLandInTheHallOfFame) {
   Deadline deadline;
   TestGame t;
   WriteBytes(HallPath(t.game), TenBoxers());
-  int go[2];
-  ASSERT_EQ(::pipe(go), 0);
-  std::vector<pid_t> children;
   for (const auto& [name, fortune] : {std::pair{"Ada", 3e6}, std::pair{"Bo", 4e6}}) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-      ::close(go[1]);
-      char start;
-      if (::read(go[0], &start, 1) != 0) ::_exit(1);  // both start when the pipe closes
-      TestGame p(t.game.folder);
-      Retiring(p.game, name, fortune);
-      // Widens the moment between reading the table and writing it.
-      SetFileStepHook([paused = false](FileStep step, const fs::path&) mutable {
-        if (step == FileStep::Read && !std::exchange(paused, true)) ::usleep(100000);
-        return 0;
-      });
-      ForcedRetirement(p.game);
-      ::_exit(0);
-    }
-    children.push_back(child);
+    if (::fork() != 0) continue;
+    TestGame p(t.game.folder);
+    Retiring(p.game, name, fortune);
+    // Widens the moment between reading the table and writing it.
+    SetFileStepHook([paused = false](FileStep step, const fs::path&) mutable {
+      if (step == FileStep::Read && !std::exchange(paused, true)) ::usleep(100000);
+      return 0;
+    });
+    ForcedRetirement(p.game);
+    ::_exit(0);
   }
-  ::close(go[0]);
-  ::close(go[1]);
-  for (const pid_t child : children) ::waitpid(child, nullptr, 0);
+  while (::wait(nullptr) > 0) {
+  }
   const HallTable table = ReadHallOfFame(t.game);
   EXPECT_EQ(table[0].Name + ", " + table[1].Name + ", " + table[2].Name, "Bo, Ada, Boxer 0");
 }

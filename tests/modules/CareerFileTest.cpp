@@ -181,13 +181,6 @@ const std::string Descending =
     "\"Elder\",2,500000\r\n\"Fir\",2,400000\r\n\"Gum\",1,300000\r\n\"Hazel\",1,200000\r\n"
     "\"Ivy\",1,100000\r\n\"Juniper\",1,0\r\n";
 
-void Retire(TestGame& t, int defences, double fortune) {
-  t.game.career.Roster[0].Name = Player;
-  t.game.career.TitleDefences = defences;
-  t.game.career.Money = fortune;
-  ForcedRetirement(t.game);
-}
-
 std::vector<std::string> Titles(const RecordingScreen& screen) {
   std::vector<std::string> titles;
   for (const auto& shown : screen.messages) titles.push_back(shown.title);
@@ -214,7 +207,7 @@ TEST(HallOfFame, RetireeEntersBelowEveryRicherBoxerWithADefenceAndMoreThanTheTen
     SCOPED_TRACE(c.entry.empty() ? std::to_string(c.fortune) : c.entry);
     TestGame t;
     WriteBytes(HallPath(t.game), c.table);
-    Retire(t, c.defences, c.fortune);
+    Retire(t.game, Player, c.defences, c.fortune);
     std::string expected = c.table == lineFeedsOnly ? Descending : c.table;
     std::vector<Shown> shown{
         {"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"}};
@@ -246,7 +239,7 @@ TEST(HallOfFame, DamagedFileIsReportedOnceWithItsLineTreatedAsMissingAndKeptAsid
     EXPECT_EQ(t.game.high.lstHigh[0], "1 - Thaddeus Grell\t TD: 7\t $2400000");
 
     t.screen.messages.clear();
-    Retire(t, 1, 3e6);
+    Retire(t.game, Player, 1, 3e6);
     EXPECT_EQ(Titles(t.screen),
               (std::vector<std::string>{"Retire from Sport", "Ringvale", "Hall of Fame"}));
     HallTable expected = DefaultHallOfFame;

@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -31,20 +30,6 @@ struct Deadline {
   ~Deadline() { ::alarm(0); }
 };
 
-// Ten boxers worth 1000 down to 100 thousand.
-std::string TenBoxers() {
-  std::string table;
-  for (int i = 0; i < HallOfFameSize; ++i)
-    table += "\"Boxer " + std::to_string(i) + "\",1," + std::to_string((10 - i) * 100000) + "\r\n";
-  return table;
-}
-
-void Retiring(Game& game, const std::string& name, double fortune) {
-  game.career.Player().Name = name;
-  game.career.TitleDefences = 2;
-  game.career.Money = fortune;
-}
-
 // What a fresh game finds in the folder: Sam's career and log, the hall of fame, and what it said.
 using Found = std::tuple<Career, std::vector<BoutRecord>, std::vector<WeekSample>, HallTable,
                          std::vector<Shown>>;
@@ -52,32 +37,29 @@ using Found = std::tuple<Career, std::vector<BoutRecord>, std::vector<WeekSample
 Found Find(const fs::path& folder) {
   TestGame p(folder);
   LoadBoxer(p.game, folder / "Sam.box");
-  const HallTable hall = ReadHallOfFame(p.game);
-  return {p.game.career, p.game.log.Bouts, p.game.log.Weeks, hall, p.screen.messages};
+  // A braced list is evaluated in order: the messages include the hall of fame's.
+  return {p.game.career, p.game.log.Bouts, p.game.log.Weeks, ReadHallOfFame(p.game),
+          p.screen.messages};
 }
 
-// A write the player makes, from a game set up for it.
-struct Write {
-  const char* name;
-  void (*prepare)(TestGame&);
-  void (*make)(Game&);
-};
+// A write the player makes: its name, how the game is set up for it, and the write.
+using Write = std::tuple<const char*, void (*)(TestGame&), void (*)(Game&)>;
+
+void LoadSamForAWeek(TestGame& p) {
+  LoadBoxer(p.game, p.game.folder / "Sam.box");
+  QuietWeek(p.game, p.random);
+}
+
+void AnswerSamAndYes(TestGame& p) {
+  p.screen.inputs = {"Sam"};
+  p.screen.answers = {true};
+  p.random.Push({0.2});
+}
 
 const Write Writes[] = {
-    {"Save",
-     [](TestGame& p) {
-       LoadBoxer(p.game, p.game.folder / "Sam.box");
-       QuietWeek(p.game, p.random);
-     },
-     SaveCareer},
-    {"New over an existing career",
-     [](TestGame& p) {
-       p.screen.inputs = {"Sam"};
-       p.screen.answers = {true};
-       p.random.Push({0.2});
-     },
-     NewBoxer},
-    {"Induction", [](TestGame& p) { Retiring(p.game, "Nell Cardew", 450000); }, ForcedRetirement}};
+    {"Save", LoadSamForAWeek, SaveCareer},
+    {"New over an existing career", AnswerSamAndYes, NewBoxer},
+    {"Induction", [](TestGame&) {}, [](Game& game) { Retire(game, "Nell Cardew", 2, 450000); }}};
 
 constexpr int Killed = 77;
 
@@ -85,17 +67,17 @@ constexpr int Killed = 77;
 // process that ends there and sends down a pipe what it tells the player meanwhile. False when
 // the write ended before that step; `told` gets what the player was told.
 bool BreakAt(const Write& write, const fs::path& folder, int step, int error, std::string& told) {
+  const auto& [name, prepare, make] = write;
   int pipe[2];
-  if (error == 0 && ::pipe(pipe) != 0) throw std::runtime_error("no pipe");
+  EXPECT_TRUE(error != 0 || ::pipe(pipe) == 0);
   const pid_t child = error == 0 ? ::fork() : 0;
   told.clear();
   if (child == 0) {
     TestGame p(folder);
-    write.prepare(p);
+    prepare(p);
     p.screen.onMessage = [&](const Shown& shown) {
-      const std::string line = shown.prompt + "\n";
-      if (error != 0) told += line;
-      if (error == 0 && ::write(pipe[1], line.data(), line.size()) < 0) ::_exit(1);
+      told += shown.prompt + "\n";  // a child sends it at once
+      if (error == 0 && ::write(pipe[1], told.data(), told.size()) >= 0) told.clear();
     };
     int count = 0;
     SetFileStepHook([&](FileStep, const fs::path&) {
@@ -103,7 +85,7 @@ bool BreakAt(const Write& write, const fs::path& folder, int step, int error, st
       if (error == 0) ::_exit(Killed);
       return error;
     });
-    write.make(p.game);
+    make(p.game);
     SetFileStepHook(nullptr);
     if (error == 0) ::_exit(0);
     return count >= step;
@@ -122,53 +104,50 @@ bool BreakAt(const Write& write, const fs::path& folder, int step, int error, st
 // step of a write leaves files that load, without a word, as they were before it or after it,
 // and the player is told the write failed exactly when they are as before.
 TEST(FileSafety, AKillOrAFailureAtAnyStepOfAWriteLeavesTheWholeBeforeOrTheWholeAfter) {
-  TempFolder folder;
-  {
-    TestGame p(folder.Path());
-    SetUpCareer(p.game);
-    p.game.career.CareerPath = (folder.Path() / "Sam.box").string();
-    QuietWeek(p.game, p.random);
-    QuietWeek(p.game, p.random);
-    SaveCareer(p.game);
-  }
-  WriteBytes(folder.Path() / HallFileName, TenBoxers());
-  const auto files = Snapshot(folder.Path());
+  TestGame p;
+  const fs::path& folder = p.game.folder;
+  SetUpCareer(p.game);
+  p.game.career.CareerPath = (folder / "Sam.box").string();
+  for (int week = 0; week < 2; ++week) QuietWeek(p.game, p.random);
+  SaveCareer(p.game);
+  Retire(p.game, "Nobody", 0, 0);  // leaves the standard table in the file
+  const auto files = Snapshot(folder);
   const auto restore = [&] {
-    for (const auto& entry : fs::directory_iterator(folder.Path())) fs::remove_all(entry.path());
-    for (const auto& [name, bytes] : files) WriteBytes(folder.Path() / name, bytes);
+    for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+    for (const auto& [name, bytes] : files) WriteBytes(folder / name, bytes);
   };
-  const Found before = Find(folder.Path());
+  const Found before = Find(folder);
   ASSERT_TRUE(std::get<4>(before).empty() && std::get<2>(before).size() == 2);
 
   for (const Write& write : Writes) {
+    const auto& [name, prepare, make] = write;
     restore();
     std::string told;
-    BreakAt(write, folder.Path(), 0, EIO, told);  // there is no step 0
-    const Found after = Find(folder.Path());
-    ASSERT_TRUE(after != before && std::get<4>(after).empty()) << write.name;
-    for (const int error : {0, EIO, ENOSPC}) {
-      int befores = 0, afters = 0;
+    BreakAt(write, folder, 0, EIO, told);  // there is no step 0
+    const Found after = Find(folder);
+    ASSERT_TRUE(after != before && std::get<4>(after).empty()) << name;
+    // A new career's old log goes with the career it described.
+    EXPECT_EQ(fs::exists(folder / "Sam.log"), make != NewBoxer);
+    for (const auto& [error, how] :
+         {std::pair{0, "killed"}, std::pair{EIO, "EIO"}, std::pair{ENOSPC, "ENOSPC"}}) {
+      std::string outcomes;  // "b" for a step that left the files as before, "a" as after
       for (int step = 1;; ++step) {
-        SCOPED_TRACE(std::string(write.name) + ", step " + std::to_string(step) + ", error " +
-                     std::to_string(error));
+        SCOPED_TRACE(name + (" " + std::to_string(step)) + " " + how);
         restore();
-        if (!BreakAt(write, folder.Path(), step, error, told)) break;
-        const Found found = Find(folder.Path());
+        if (!BreakAt(write, folder, step, error, told)) break;
+        const Found found = Find(folder);
         EXPECT_TRUE(found == before || found == after);
-        ++(found == before ? befores : afters);
+        outcomes += found == before ? "b" : "a";
         const bool toldFailed =
             told.find("was not") != told.npos || told.find("could not") != told.npos;
         EXPECT_EQ(toldFailed, error != 0 && found == before) << told;
         // A success the player was told of and that was not taken back is in the files.
         EXPECT_TRUE(told.find("inducted") == told.npos || toldFailed || found == after) << told;
-        for (const auto& entry : fs::directory_iterator(folder.Path())) {
-          const std::string name = entry.path().filename().string();
-          EXPECT_FALSE(name.starts_with("Sam.") && name.ends_with(".tmp")) << name;
-        }
+        for (const auto& entry : fs::directory_iterator(folder))
+          EXPECT_FALSE(entry.path().filename().string().starts_with("Sam.") &&
+                       entry.path().extension() == ".tmp");
       }
-      std::cout << write.name << ", " << (error == 0 ? "killed" : std::strerror(error))
-                << " at each of " << befores + afters << " steps: " << befores
-                << " loaded as before, " << afters << " as after\n";
+      std::cout << name << ", " << how << " at each step: " << outcomes << "\n";
     }
   }
 }
@@ -186,72 +165,56 @@ TEST(FileSafety, ThingsThatAreNotFilesAreRefusedAtOnceAndNeverStopASave) {
     LoadedGame t;
     const fs::path log = t.game.folder / "Rocky.log", hall = HallPath(t.game),
                    other = t.game.folder / "Other.box";
-    make(log);
-    make(hall);
-    make(other);
+    for (const fs::path& path : {log, hall, other}) make(path);
     LoadBoxer(t.game, other);
     LoadBoxer(t.game, t.careerFile);
     LoadHallOfFame(t.game);
     t.game.career.Money = 5;
     SaveCareer(t.game);
-    const std::string notAFile = kind + ", not a file";
+    const auto cannot = [&](const fs::path& path) {
+      return "Cannot read \"" + path.string() + "\": it is " + kind + ", not a file.";
+    };
     EXPECT_EQ(t.screen.messages,
               (std::vector<Shown>{
-                  {"Cannot read \"" + other.string() + "\": it is " + notAFile + ".",
-                   "Cannot load boxer"},
-                  {"Cannot read \"" + log.string() + "\": it is " + notAFile +
-                       ".\nThe fight log cannot be kept there.\nThe career goes on with an empty "
-                       "fight log.",
+                  {cannot(other), "Cannot load boxer"},
+                  {cannot(log) + "\nThe fight log cannot be kept there.\nThe career goes on with "
+                                 "an empty fight log.",
                    "Ringvale"},
-                  {"Cannot read \"" + hall.string() + "\": it is " + notAFile +
-                       ".\nThe standard hall of fame is used instead.",
-                   "Ringvale"},
+                  {cannot(hall) + "\nThe standard hall of fame is used instead.", "Ringvale"},
                   {"The career was saved, but not its fight log: \"" + log.string() + "\" is " +
-                       notAFile + ".",
+                       kind + ", not a file.",
                    "Ringvale"}}));
-    EXPECT_TRUE(ReadBytes(t.careerFile)
-                    .starts_with("\"Pugrin 2001 - By Varnholt, Version 1.0\",208,5,2\r\n"));
+    EXPECT_NE(ReadBytes(t.careerFile).find(",208,5,2\r\n"), std::string::npos);  // saved
     EXPECT_TRUE(fs::exists(log) && !fs::is_regular_file(log));
   }
   Deadline deadline;
   TestGame t;
-  WriteBytes(HallPath(t.game), TenBoxers());
+  WriteBytes(HallPath(t.game), "");
   fs::resize_file(HallPath(t.game), 1ull << 40);  // a terabyte, never read through
-  LoadHallOfFame(t.game);
-  ASSERT_EQ(t.screen.messages.size(), 1u);
-  EXPECT_TRUE(t.screen.messages[0].prompt.starts_with("Cannot read \"" + HallPath(t.game).string() +
-                                                      "\": it is far too large for a game file."));
+  EXPECT_THROW(ReadTextFile(HallPath(t.game)), std::runtime_error);
 }
 
-// Two copies retire their boxers at the same moment: each reads the table while the other may
-// be about to write it, and both end up in it.
-TEST(FileSafety, TwoCopiesInductingAtOnceBothLandInTheHallOfFame) {
+// Two copies of the game in one folder. Retiring their boxers at the same moment, each reads the
+// table while the other may be about to write it, and both end up in it. A career open in one
+// is refused by the other, changing nothing, until the first one ends, however it ends.
+TEST(FileSafety, TwoCopiesNeitherLoseAnInductionNorShareACareer) {
   Deadline deadline;
-  TestGame t;
-  WriteBytes(HallPath(t.game), TenBoxers());
+  LoadedGame t;
+  Retire(t.game, "Nobody", 0, 0);
   for (const auto& [name, fortune] : {std::pair{"Ada", 3e6}, std::pair{"Bo", 4e6}}) {
     if (::fork() != 0) continue;
-    TestGame p(t.game.folder);
-    Retiring(p.game, name, fortune);
     // Widens the moment between reading the table and writing it.
     SetFileStepHook([paused = false](FileStep step, const fs::path&) mutable {
       if (step == FileStep::Read && !std::exchange(paused, true)) ::usleep(100000);
       return 0;
     });
-    ForcedRetirement(p.game);
+    TestGame p(t.game.folder);
+    Retire(p.game, name, 2, fortune);
     ::_exit(0);
   }
-  while (::wait(nullptr) > 0) {
-  }
+  for (int child = 0; child < 2; ++child) ::wait(nullptr);
   const HallTable table = ReadHallOfFame(t.game);
-  EXPECT_EQ(table[0].Name + ", " + table[1].Name + ", " + table[2].Name, "Bo, Ada, Boxer 0");
-}
-
-// A career open in one copy of the game is refused by another, changing nothing, until the
-// first one ends, however it ends.
-TEST(FileSafety, ACareerOpenInOneCopyIsRefusedByAnotherUntilThatOneEnds) {
-  Deadline deadline;
-  LoadedGame t;
+  EXPECT_EQ(table[0].Name + ", " + table[1].Name + ", " + table[2].Name, "Bo, Ada, Thaddeus Grell");
   const fs::path sam = t.game.folder / "Sam.box";
   WriteBytes(sam, Fixture("new-sam-lineup0.box"));
   int ready[2];
@@ -275,7 +238,6 @@ TEST(FileSafety, ACareerOpenInOneCopyIsRefusedByAnotherUntilThatOneEnds) {
   ::waitpid(child, nullptr, 0);
   LoadBoxer(t.game, sam);
   EXPECT_EQ(t.game.main.frmBoxer, "Sam");
-  EXPECT_EQ(t.screen.messages.size(), 2u);
 }
 
 }  // namespace

@@ -268,17 +268,6 @@ TEST(FightLog, EveryBoutAndWeekIsSavedBesideTheCareerAndLoadsBack) {
   SaveCareer(t.game);  // the log read back saves the same bytes
   EXPECT_EQ(ReadBytes(t.logFile), SamsLog);
   EXPECT_EQ(ReadBytes(t.careerFile), careerBefore);
-
-  // Another career without a log loads with an empty one; a new career replaces the old log.
-  WriteBytes(t.folder.Path() / "Rocky.box", Fixture("rocky-year3.box"));
-  LoadBoxer(t.game, t.folder.Path() / "Rocky.box");
-  EXPECT_TRUE(t.game.log.Empty());
-  t.screen.inputs = {"Sam"};
-  t.screen.answers = {true};  // replace Sam's career
-  t.random.Push({0.2});
-  NewBoxer(t.game);
-  EXPECT_TRUE(t.game.log.Empty());
-  EXPECT_FALSE(fs::exists(t.logFile));
 }
 
 // Each bad log in turn is kept under a name of its own.

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 // A step that waits for good ends the program rather than hanging the suite.
 struct Deadline {
-  Deadline() { ::alarm(2); }
+  Deadline() { ::alarm(5); }
   ~Deadline() { ::alarm(0); }
 };
 

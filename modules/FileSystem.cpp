@@ -141,6 +141,7 @@ std::shared_ptr<FileLock> LockFile(const std::filesystem::path& path, bool wait)
   // flock conflicts between two descriptors of one process too: the locks this process holds,
   // by the file they lock, so a second Game shares the first one's.
   static std::map<std::pair<dev_t, ino_t>, std::weak_ptr<FileLock>> held;
+  std::erase_if(held, [](const auto& lock) { return lock.second.expired(); });
   std::weak_ptr<FileLock>& entry = held[{status.st_dev, status.st_ino}];
   if (auto lock = entry.lock()) {
     ::close(fd);

@@ -127,26 +127,26 @@ FileLock::~FileLock() {
 }
 
 std::shared_ptr<FileLock> LockFile(const std::filesystem::path& path, bool wait) {
+  // flock conflicts between two descriptors of one process too: the locks this process holds, by
+  // the file they lock, so a second Game shares the first one's. Found before anything is
+  // opened, as where flock is emulated (NFS) closing any descriptor of the file lets go.
+  static std::map<std::pair<dev_t, ino_t>, std::weak_ptr<FileLock>> held;
+  std::erase_if(held, [](const auto& lock) { return lock.second.expired(); });
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) {
+    const auto found = held.find({status.st_dev, status.st_ino});
+    if (found != held.end()) return found->second.lock();
+  }
   const auto nothingToLock = [&] { return std::make_shared<FileLock>(-1, path); };
   if (Step(FileStep::Open, path) != 0) return nothingToLock();
   constexpr int Opening = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
   int fd = ::open(path.c_str(), O_RDWR | O_CREAT | Opening, 0666);
   if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | Opening);  // a folder that cannot be written
-  struct stat status {};
   if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
     ::close(fd);
     fd = -1;
   }
   if (fd < 0) return nothingToLock();
-  // flock conflicts between two descriptors of one process too: the locks this process holds,
-  // by the file they lock, so a second Game shares the first one's.
-  static std::map<std::pair<dev_t, ino_t>, std::weak_ptr<FileLock>> held;
-  std::erase_if(held, [](const auto& lock) { return lock.second.expired(); });
-  std::weak_ptr<FileLock>& entry = held[{status.st_dev, status.st_ino}];
-  if (auto lock = entry.lock()) {
-    ::close(fd);
-    return lock;
-  }
   int error = Step(FileStep::Lock, path);
   while (error == 0 && ::flock(fd, LOCK_EX | (wait ? 0 : LOCK_NB)) != 0) {
     if (errno != EINTR) error = errno;
@@ -156,7 +156,7 @@ std::shared_ptr<FileLock> LockFile(const std::filesystem::path& path, bool wait)
     return error == EWOULDBLOCK ? nullptr : nothingToLock();
   }
   auto lock = std::make_shared<FileLock>(fd, path);
-  entry = lock;
+  held[{status.st_dev, status.st_ino}] = lock;
   return lock;
 }
 

@@ -53,12 +53,12 @@ struct Game {
   Bout bout;
   Bribe bribe;
   Commentary commentary;
-  FightLog log;  // the career's history, kept beside the career file
-  // The career's files are this process's while it is held: other copies of the game keep out.
-  std::shared_ptr<FileLock> careerLock;
+  FightLog log;     // the career's history, kept beside the career file
   MainWindow main;  // design-time contents until the first refresh
   FightWindow fight;
   HighWindow high;
+  // The career's files are this process's while it is held: other copies of the game keep out.
+  std::shared_ptr<FileLock> careerLock;
 };
 
 }  // namespace ringvale

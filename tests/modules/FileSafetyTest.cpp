@@ -104,13 +104,16 @@ bool BreakAt(const Write& write, const fs::path& folder, int step, int error, st
 // step of a write leaves files that load, without a word, as they were before it or after it,
 // and the player is told the write failed exactly when they are as before.
 TEST(FileSafety, AKillOrAFailureAtAnyStepOfAWriteLeavesTheWholeBeforeOrTheWholeAfter) {
-  TestGame p;
-  const fs::path& folder = p.game.folder;
-  SetUpCareer(p.game);
-  p.game.career.CareerPath = (folder / "Sam.box").string();
-  for (int week = 0; week < 2; ++week) QuietWeek(p.game, p.random);
-  SaveCareer(p.game);
-  Retire(p.game, "Nobody", 0, 0);  // leaves the standard table in the file
+  const TempFolder temp;
+  const fs::path& folder = temp.Path();
+  {  // a game that ends before the writes begin, taking its lock along
+    TestGame p(folder);
+    SetUpCareer(p.game);
+    p.game.career.CareerPath = (folder / "Sam.box").string();
+    for (int week = 0; week < 2; ++week) QuietWeek(p.game, p.random);
+    SaveCareer(p.game);
+    Retire(p.game, "Nobody", 0, 0);  // leaves the standard table in the file
+  }
   const auto files = Snapshot(folder);
   const auto restore = [&] {
     for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());

@@ -163,7 +163,6 @@ TEST(FileSafety, ThingsThatAreNotFilesAreRefusedAtOnceAndNeverStopASave) {
       {"a device", [](const fs::path& path) { fs::create_symlink("/dev/zero", path); }},
       {"a folder", [](const fs::path& path) { fs::create_directory(path); }}};
   for (const auto& [kind, make] : things) {
-    SCOPED_TRACE(kind);
     Deadline deadline;
     LoadedGame t;
     const fs::path log = t.game.folder / "Rocky.log", hall = HallPath(t.game),
@@ -188,7 +187,7 @@ TEST(FileSafety, ThingsThatAreNotFilesAreRefusedAtOnceAndNeverStopASave) {
                        kind + ", not a file.",
                    "Ringvale"}}));
     EXPECT_NE(ReadBytes(t.careerFile).find(",208,5,2\r\n"), std::string::npos);  // saved
-    EXPECT_TRUE(fs::exists(log) && !fs::is_regular_file(log));
+    EXPECT_TRUE(fs::exists(log) && !fs::is_regular_file(log)) << kind;
   }
   Deadline deadline;
   TestGame t;

@@ -4,6 +4,7 @@
 #include "ExitAfterShow.h"
 #include "Game.h"
 #include "GameApplication.h"
+#include "Identity.h"
 #include "QtScreen.h"
 #include "Random.h"
 #include "frmSplash.h"
@@ -14,9 +15,12 @@ int main(int argc, char** argv) {
 
   ringvale::ClockRandom random;
   QtScreen screen;
-  ringvale::Game game(screen, random,
-                      GameApplication::GameFolder(QCoreApplication::applicationDirPath()));
+  QString folderProblem;
+  ringvale::Game game(
+      screen, random,
+      GameApplication::GameFolder(QCoreApplication::applicationDirPath(), &folderProblem));
   screen.SetGame(game);
+  if (!folderProblem.isEmpty()) screen.Message(folderProblem.toStdString(), ringvale::AppTitle);
   game.decimalPoint = QLocale().decimalPoint().toStdString();
 
   auto* splash = new frmSplash(game);

@@ -6,6 +6,7 @@
 #include <QTemporaryFile>
 #include <cstdlib>
 #include <exception>
+#include <system_error>
 
 #include "Identity.h"
 #include "Int16.h"
@@ -54,17 +55,38 @@ void GameApplication::EndAtOnce() {
   std::_Exit(EXIT_FAILURE);
 }
 
-std::filesystem::path GameApplication::GameFolder(const QString& programFolder) {
-  const QDir folder(programFolder);
+namespace {
+
+// "" when a file can be made in `folder`, else the system's reason. Tried, not read from
+// permission bits, which do not tell the whole story.
+QString WhyNotWritable(const QString& folder) {
+  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("write-test-XXXXXX")));
+  return probe.open() ? QString() : probe.errorString();
+}
+
+}  // namespace
+
+std::filesystem::path GameApplication::GameFolder(const QString& programFolder, QString* problem) {
   // An installed game (its desktop entry in the same prefix) never writes among the programs of
   // the system, even when run by someone who could.
-  const bool installed = folder.exists(QStringLiteral(RINGVALE_INSTALLED_ENTRY));
-  // Writability is tried, not read from permission bits, which do not tell the whole story.
-  QTemporaryFile probe(folder.filePath(QStringLiteral("write-test-XXXXXX")));
-  if (!installed && probe.open()) return std::filesystem::path(programFolder.toStdString());
+  const bool installed = QDir(programFolder).exists(QStringLiteral(RINGVALE_INSTALLED_ENTRY));
+  if (!installed && WhyNotWritable(programFolder).isEmpty()) {
+    return std::filesystem::path(programFolder.toStdString());
+  }
+  // A relative folder would move with wherever the game was started from: the XDG rules say to
+  // ignore it.
+  if (QDir::isRelativePath(qEnvironmentVariable("XDG_DATA_HOME"))) qunsetenv("XDG_DATA_HOME");
   // Named by the program alone, as it was before the settings gave it an organisation.
   const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                              QLatin1Char('/') + applicationName();
-  QDir().mkpath(userFolder);
-  return std::filesystem::path(userFolder.toStdString());
+  const std::filesystem::path path(userFolder.toStdString());
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  const QString reason =
+      error ? QString::fromStdString(error.message()) : WhyNotWritable(userFolder);
+  if (!reason.isEmpty() && problem != nullptr) {
+    *problem = QStringLiteral("Careers and the hall of fame cannot be kept in \"%1\": %2.")
+                   .arg(userFolder, reason);
+  }
+  return path;
 }

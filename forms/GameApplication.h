@@ -19,6 +19,7 @@ class GameApplication final : public QApplication {
   static void EndAtOnce();  // no destructors, no saves
 
   // Where careers and the hall of fame live: the program's folder when it can be written and
-  // is not an installed prefix's, else the per-user data folder (created).
-  static std::filesystem::path GameFolder(const QString& programFolder);
+  // is not an installed prefix's, else the per-user data folder (created). When that cannot be
+  // made or written, `problem` says so, naming the folder and the system's reason.
+  static std::filesystem::path GameFolder(const QString& programFolder, QString* problem = nullptr);
 };

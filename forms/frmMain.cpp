@@ -610,6 +610,7 @@ QString frmMain::AskForCareerFile(const QString& start) {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(QStringLiteral("Boxers (*.box)"));
+  dialog.setFilter(dialog.filter() | QDir::Hidden);  // a boxer's name may start with "."
   const QFileInfo startInfo(start);
   if (startInfo.isFile()) {
     dialog.setDirectory(startInfo.absolutePath());

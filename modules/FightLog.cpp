@@ -4,6 +4,7 @@
 #include <array>
 #include <system_error>
 
+#include "FileSystem.h"
 #include "Game.h"
 #include "RecordFile.h"
 #include "modFights.h"
@@ -58,7 +59,7 @@ BoutRecord ReadBout(RecordReader& file, Int16 careerWeeks) {
   std::size_t ending = 0;
   while (ending < EndingWords.size() && how != EndingWords[ending]) ++ending;
   if (ending == EndingWords.size()) {
-    throw RecordError(line, "\"" + how + "\" is not a way a bout ends");
+    throw RecordError(line, Shown(how) + " is not a way a bout ends");
   }
   bout.How = static_cast<Ending>(ending);
   bout.Round = file.Number();
@@ -163,7 +164,8 @@ FightLog ParseFightLog(const std::string& bytes, Int16 careerWeeks) {
   if (const Int16 version = file.Number(); version != LogVersion) {
     throw RecordError(1, "version " + std::to_string(int(version)) + " is not known");
   }
-  if (const Int16 savedWeeks = file.Number(); savedWeeks != careerWeeks) {
+  const Int16 savedWeeks = file.Number();
+  if (savedWeeks < careerWeeks) {
     throw RecordError(1, "it was saved with the career at week " + std::to_string(int(savedWeeks)) +
                              ", the career file stands at week " +
                              std::to_string(int(careerWeeks)));
@@ -173,14 +175,19 @@ FightLog ParseFightLog(const std::string& bytes, Int16 careerWeeks) {
     const int line = file.LineNumber();
     const std::string kind = file.String();
     if (kind == BoutLine) {
-      log.Bouts.push_back(ReadBout(file, careerWeeks));
+      log.Bouts.push_back(ReadBout(file, savedWeeks));
     } else if (kind == WeekLine) {
-      log.Weeks.push_back(ReadWeek(file, careerWeeks));
+      log.Weeks.push_back(ReadWeek(file, savedWeeks));
     } else {
-      throw RecordError(line, "\"" + kind + "\" is neither a bout nor a week");
+      throw RecordError(line, Shown(kind) + " is neither a bout nor a week");
     }
     file.EndLine();
   }
+  // A save puts the log in place before its career: a log ahead of its career is the first half
+  // of a save cut short, and the career it goes with is the one before it.
+  const auto later = [&](const auto& entry) { return entry.Week > careerWeeks; };
+  std::erase_if(log.Bouts, later);
+  std::erase_if(log.Weeks, later);
   return log;
 }
 
@@ -194,14 +201,16 @@ FightLog ReadFightLog(const std::filesystem::path& path, Int16 careerWeeks, std:
   } catch (const std::exception& unreadable) {
     problem = std::string(unreadable.what()) + "\n";
   }
-  // Set aside, so the next save cannot overwrite what may still be mended by hand. A folder of
-  // that name is the player's own; the save will say it is in the way.
-  if (!std::filesystem::is_directory(path, error)) {
-    std::filesystem::path damaged = path;
-    damaged += ".damaged";
-    std::filesystem::rename(path, damaged, error);
-    problem += error ? "It could not be set aside (" + error.message() + ").\n"
-                     : "It has been set aside as " + Quoted(damaged) + ".\n";
+  if (!NotAFile(path).empty()) {
+    // Not the game's to move; the saves leave it alone too.
+    problem += "The fight log cannot be kept there.\n";
+  } else {
+    // Set aside, so the next save cannot overwrite what may still be mended by hand.
+    const std::filesystem::path damaged = DamagedCopyPath(path);
+    const int failed = RenameFile(path, damaged);
+    problem += failed != 0 ? "It could not be set aside (" +
+                                 std::generic_category().message(failed) + ").\n"
+                           : "It has been set aside as " + Quoted(damaged) + ".\n";
   }
   problem += "The career goes on with an empty fight log.";
   return {};

@@ -60,11 +60,11 @@ std::filesystem::path FightLogPath(const std::filesystem::path& careerPath);
 // The file's text, for a career saved at `careerWeeks`.
 std::string FightLogText(const FightLog& log, Int16 careerWeeks);
 // A log from its text; throws RecordError naming the line at fault, also when the log was saved
-// with a career at another week than `careerWeeks`.
+// with the career at an earlier week than `careerWeeks`. One saved at a later week is cut back.
 FightLog ParseFightLog(const std::string& bytes, Int16 careerWeeks);
-// The log beside a career being loaded. A missing file is an empty log; a malformed one is set
-// aside as "<log>.damaged" and an unreadable one left where it is, both giving an empty log and
-// in `problem` what to tell the player.
+// The log beside a career being loaded, under the career's lock. A missing file is an empty log;
+// one that cannot be read is set aside (DamagedCopyPath) when it is a file and left where it is
+// when it is not, both giving an empty log and in `problem` what to tell the player.
 FightLog ReadFightLog(const std::filesystem::path& path, Int16 careerWeeks, std::string& problem);
 
 // What the windows show.

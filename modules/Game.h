@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "Career.h"
@@ -11,6 +12,8 @@
 #include "Windows.h"
 
 namespace ringvale {
+
+class FileLock;
 
 struct Booking {
   Int16 MatchA, MatchB, DueOpponent;
@@ -55,6 +58,8 @@ struct Game {
   MainWindow main;  // design-time contents until the first refresh
   FightWindow fight;
   HighWindow high;
+  // The career's files are this process's while it is held: other copies of the game keep out.
+  std::shared_ptr<FileLock> careerLock;
 };
 
 }  // namespace ringvale

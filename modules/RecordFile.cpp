@@ -1,19 +1,20 @@
 #include "RecordFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <system_error>
+
+#include "FileSystem.h"
 
 namespace ringvale {
 
 namespace {
 
 // Career and hall-of-fame files are a few hundred bytes; anything this large is the wrong file.
-constexpr std::uintmax_t MaxTextFileSize = 1 << 20;
+constexpr std::size_t MaxTextFileSize = 1 << 20;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -73,7 +74,8 @@ std::string ErrnoText(int error) {
   return error != 0 ? std::generic_category().message(error) : "the system gave no reason";
 }
 
-// Bad field text quoted in a message, cut short so a binary file cannot flood the box.
+}  // namespace
+
 std::string Shown(const std::string& text) {
   constexpr std::size_t Longest = 24;
   if (text.size() <= Longest) return "\"" + text + "\"";
@@ -81,8 +83,6 @@ std::string Shown(const std::string& text) {
   while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole letters
   return "\"" + text.substr(0, cut) + "...\"";
 }
-
-}  // namespace
 
 RecordError::RecordError(int line, const std::string& what)
     : std::runtime_error("Line " + std::to_string(line) + ": " + what), line(line) {}
@@ -265,41 +265,60 @@ bool RecordReader::AtEnd() const {
 
 // ---- Files ----
 
+std::string NotAFile(const std::filesystem::path& path) {
+  std::error_code ignored;
+  switch (std::filesystem::status(path, ignored).type()) {
+    case std::filesystem::file_type::directory:
+      return "a folder";
+    case std::filesystem::file_type::fifo:
+      return "a pipe";
+    case std::filesystem::file_type::block:
+    case std::filesystem::file_type::character:
+      return "a device";
+    case std::filesystem::file_type::socket:
+      return "a socket";
+    default:
+      return "";
+  }
+}
+
 std::string ReadTextFile(const std::filesystem::path& path) {
   const auto fail = [&](const std::string& reason) {
     throw std::runtime_error("Cannot read \"" + path.string() + "\": " + reason + ".");
   };
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) fail("it is a folder, not a file");
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error && size > MaxTextFileSize) fail("it is far too large for a game file");
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) fail(ErrnoText(errno));
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) fail(ErrnoText(errno));
+  // Opening a device may have effects of its own, and reading a pipe or a device may never end.
+  if (const std::string other = NotAFile(path); !other.empty())
+    fail("it is " + other + ", not a file");
+  OpenFile file;
+  if (const int error = file.OpenToRead(path)) fail(ErrnoText(error));
+  if (file.Type() != std::filesystem::file_type::regular) fail("it is not a file");  // swapped
+  std::string bytes;
+  if (const int error = file.Read(bytes, MaxTextFileSize + 1)) fail(ErrnoText(error));
+  if (bytes.size() > MaxTextFileSize) fail("it is far too large for a game file");
   return bytes;
 }
 
 namespace {
 
+// Named for the process that writes it, so two copies of the game never share one.
 std::filesystem::path TemporaryOf(const std::filesystem::path& path) {
   std::filesystem::path temporary = path;
-  temporary += ".tmp";
+  temporary += "." + std::to_string(ProcessId()) + ".tmp";
   return temporary;
 }
 
 [[noreturn]] void FailWrite(const std::filesystem::path& path, const std::string& reason) {
-  std::error_code ignored;
-  std::filesystem::remove(TemporaryOf(path), ignored);
-  throw std::runtime_error("Cannot write \"" + path.string() + "\": " + reason + ".");
+  RemoveFile(TemporaryOf(path));
+  throw WriteError("Cannot write \"" + path.string() + "\": " + reason + ".", false);
 }
 
-// What stands in the way of replacing or removing the file at `path`.
+// What stands in the way of replacing the file at `path`.
 void CheckReplaceable(const std::filesystem::path& path) {
+  if (const std::string other = NotAFile(path); !other.empty()) {
+    FailWrite(path, other + " of that name is in the way");
+  }
   std::error_code ignored;
   const auto status = std::filesystem::status(path, ignored);
-  if (std::filesystem::is_directory(status)) FailWrite(path, "a folder of that name is in the way");
   // Renaming would replace a file the player has marked read-only; respect the mark instead.
   if (std::filesystem::exists(status) &&
       (status.permissions() & std::filesystem::perms::owner_write) ==
@@ -310,53 +329,77 @@ void CheckReplaceable(const std::filesystem::path& path) {
 
 void WriteTemporary(const std::filesystem::path& path, const std::string& text) {
   CheckReplaceable(path);
-  const std::filesystem::path temporary = TemporaryOf(path);
-  std::error_code ignored;
-  // A temporary file left by an interrupted save is simply replaced.
-  std::filesystem::remove(temporary, ignored);
-  errno = 0;
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) FailWrite(path, ErrnoText(errno));
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) FailWrite(path, ErrnoText(errno));
+  OpenFile file;
+  int error = file.Create(TemporaryOf(path));
+  if (error == 0) error = file.Write(text);
+  if (error == 0) error = file.Sync();
+  if (error != 0) FailWrite(path, ErrnoText(error));
 }
 
 }  // namespace
 
 void WriteFilesSafely(const std::vector<FileWrite>& files) {
-  std::error_code ignored;
   const auto removeTemporaries = [&] {
-    for (const FileWrite& file : files) std::filesystem::remove(TemporaryOf(file.Path), ignored);
+    for (const FileWrite& file : files) RemoveFile(TemporaryOf(file.Path));
   };
   try {
-    for (const FileWrite& file : files) {
-      if (file.Text) {
-        WriteTemporary(file.Path, *file.Text);
-      } else {
-        CheckReplaceable(file.Path);
-      }
-    }
+    for (const FileWrite& file : files) WriteTemporary(file.Path, file.Text);
   } catch (...) {
     removeTemporaries();
     throw;
   }
   for (const FileWrite& file : files) {
-    std::error_code error;
-    if (file.Text) {
-      std::filesystem::rename(TemporaryOf(file.Path), file.Path, error);
-    } else {
-      std::filesystem::remove(file.Path, error);
+    int error = RenameFile(TemporaryOf(file.Path), file.Path);
+    const bool renamed = error == 0;
+    // Each rename is on the disk before the next one: loading relies on their order.
+    if (renamed) error = SyncFolder(file.Path.parent_path());
+    if (error == 0) continue;
+    removeTemporaries();
+    if (renamed && &file == &files.back()) {
+      throw WriteError("\"" + file.Path.string() +
+                           "\" was saved, but the disk may not keep it: " + ErrnoText(error) + ".",
+                       true);
     }
-    if (error) {
-      removeTemporaries();
-      FailWrite(file.Path, error.message());
-    }
+    FailWrite(file.Path, ErrnoText(error));
   }
 }
 
 void WriteFileSafely(const std::filesystem::path& path, const std::string& text) {
   WriteFilesSafely({{path, text}});
+}
+
+void RemoveLeftoverTemporaries(const std::filesystem::path& path) {
+  const std::string prefix = path.filename().string() + ".";
+  std::error_code error;
+  std::vector<std::filesystem::path> leftovers;
+  const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.starts_with(prefix) || !name.ends_with(".tmp")) continue;
+    const std::string process = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+    if (!process.empty() &&
+        std::ranges::all_of(process, [](char c) { return c >= '0' && c <= '9'; }))
+      leftovers.push_back(entry.path());
+  }
+  for (const auto& leftover : leftovers) RemoveFile(leftover);
+}
+
+std::filesystem::path DamagedCopyPath(const std::filesystem::path& path) {
+  std::filesystem::path copy = path;
+  copy += ".damaged";
+  std::error_code error;
+  for (int number = 2; std::filesystem::exists(std::filesystem::symlink_status(copy, error));
+       ++number) {
+    copy = path;
+    copy += ".damaged." + std::to_string(number);
+  }
+  return copy;
+}
+
+std::filesystem::path LockPathOf(const std::filesystem::path& path) {
+  std::filesystem::path lock = path;
+  lock += ".lock";
+  return lock;
 }
 
 }  // namespace ringvale

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -70,21 +69,46 @@ std::string DecodeText(std::string bytes);
 // significant digits, exponent form from 1E+15.
 std::string FormatMoney(double value);
 
-// Text of a file; throws std::runtime_error naming the file when it cannot be read.
+// Bad field text quoted in a message, cut short so a binary file cannot flood the box.
+std::string Shown(const std::string& text);
+
+// What is at `path` when it is not a file: "a folder", "a pipe", "a device" or "a socket"
+// (links followed); "" for a file or nothing at all.
+std::string NotAFile(const std::filesystem::path& path);
+
+// Text of a file; throws std::runtime_error naming the file when it cannot be read. Pipes,
+// devices and the like are refused at once; nothing larger than a game file is read.
 std::string ReadTextFile(const std::filesystem::path& path);
 
-// Writes a temporary file beside `path` and renames it over `path`, so a failure never
-// damages the existing file. Throws std::runtime_error naming the file on failure.
-void WriteFileSafely(const std::filesystem::path& path, const std::string& text);
-
-// One file of a save that keeps several together: its new text, or none to remove it.
-struct FileWrite {
-  std::filesystem::path Path;
-  std::optional<std::string> Text;
+// A failed write. `Saved`: the files were all in place and only flushing them to the disk
+// failed, so they load as saved though a power cut could still undo it; the text says so.
+struct WriteError : std::runtime_error {
+  WriteError(const std::string& what, bool saved) : std::runtime_error(what), Saved(saved) {}
+  bool Saved;
 };
 
-// Writes every temporary file first and only then renames them over their files (or removes a
-// file without text), in order: a failure to write any of them leaves every file as it was.
+// One file of a save that keeps several together, and its new text.
+struct FileWrite {
+  std::filesystem::path Path;
+  std::string Text;
+};
+
+// Writes every file to a temporary "<file>.<process>.tmp" beside it and flushes it to the disk,
+// and only then renames each over its file, in order, flushing the folder after each rename: a
+// failure before the last rename leaves the files not yet renamed as they were. Throws
+// WriteError naming the file.
 void WriteFilesSafely(const std::vector<FileWrite>& files);
+void WriteFileSafely(const std::filesystem::path& path, const std::string& text);
+
+// Removes the temporaries of `path` that a save cut short left behind. Only for a holder of the
+// file's lock: any other process's temporary is then a dead one's.
+void RemoveLeftoverTemporaries(const std::filesystem::path& path);
+
+// Where a damaged file is kept: "<file>.damaged", else the first free "<file>.damaged.N" from 2,
+// so one copy never replaces another. Free only while the file's lock is held.
+std::filesystem::path DamagedCopyPath(const std::filesystem::path& path);
+
+// The lock file of a file that is replaced at every save: "<file>.lock".
+std::filesystem::path LockPathOf(const std::filesystem::path& path);
 
 }  // namespace ringvale

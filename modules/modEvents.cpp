@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <system_error>
 
 #include "DefaultHallOfFame.h"
+#include "FileSystem.h"
 #include "Identity.h"
 #include "RecordFile.h"
 #include "modFights.h"
@@ -35,6 +37,48 @@ std::string HallText(const HallTable& table) {
   return writer.Text();
 }
 
+// What the file at `path` holds: its table, or the standard one and why.
+struct HallFile {
+  HallTable Table = DefaultHallOfFame;
+  std::string Problem;                   // "" when the table is the file's own
+  std::optional<std::string> Malformed;  // the bytes of a file that reads but is no table
+};
+
+HallFile ReadHallFile(const std::filesystem::path& path) {
+  HallFile hall;
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return hall;
+  std::string bytes;
+  try {
+    bytes = ReadTextFile(path);
+    hall.Table = ParseHallOfFame(bytes);
+  } catch (const RecordError& malformed) {
+    hall.Malformed = bytes;
+    hall.Problem = "\"" + path.string() + "\" is not a hall of fame that can be read.\n" +
+                   malformed.what() + ".";
+  } catch (const std::exception& unreadable) {
+    hall.Problem = unreadable.what();
+  }
+  return hall;
+}
+
+constexpr const char* StandardHall = "The standard hall of fame is used instead.";
+
+// Puts the retiring boxer into the table when he has earned it; true when he went in.
+bool Induct(HallTable& table, const HallEntry& retiring) {
+  // A career loaded again after its end retires once more but is inducted only once.
+  if (retiring.Defences <= 0 || std::ranges::find(table, retiring) != table.end() ||
+      retiring.Fortune <= table.back().Fortune) {
+    return false;
+  }
+  // Ties keep the older entry above the new one.
+  auto place = table.end() - 1;
+  while (place != table.begin() && retiring.Fortune > (place - 1)->Fortune) --place;
+  std::move_backward(place, table.end() - 1, table.end());
+  *place = retiring;
+  return true;
+}
+
 void ShowHallOfFame(Game& game, const HallTable& table) {
   for (std::size_t i = 0; i < table.size(); ++i) {
     const HallEntry& entry = table[i];
@@ -52,27 +96,13 @@ std::filesystem::path HallPath(const Game& game) {
   return game.folder / HallFileName;
 }
 
-std::filesystem::path DamagedHallPath(const Game& game) {
-  return game.folder / (std::string(HallFileName) + ".damaged");
-}
-
 HallTable ReadHallOfFame(Game& game, bool* damaged) {
-  const std::filesystem::path path = HallPath(game);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return DefaultHallOfFame;
-  try {
-    return ParseHallOfFame(ReadTextFile(path));
-  } catch (const RecordError& malformed) {
+  const HallFile hall = ReadHallFile(HallPath(game));
+  if (!hall.Problem.empty()) {
     if (damaged != nullptr) *damaged = true;
-    game.screen.Message("\"" + path.string() + "\" is not a hall of fame that can be read.\n" +
-                            malformed.what() + ".\nThe standard hall of fame is used instead.",
-                        AppTitle);
-  } catch (const std::exception& unreadable) {
-    if (damaged != nullptr) *damaged = true;
-    game.screen.Message(
-        std::string(unreadable.what()) + "\nThe standard hall of fame is used instead.", AppTitle);
+    game.screen.Message(hall.Problem + "\n" + StandardHall, AppTitle);
   }
-  return DefaultHallOfFame;
+  return hall.Table;
 }
 
 void OfferBribe(Game& game) {
@@ -134,36 +164,52 @@ void ForcedRetirement(Game& game) {
   game.screen.Message("Body injuries have taken their toll, you are forced to retire",
                       "Retire from Sport");
   const HallEntry retiring{game.career.Player().Name, game.career.TitleDefences, game.career.Money};
-  bool damaged = false;
-  HallTable table = ReadHallOfFame(game, &damaged);
-
-  // A career loaded again after its end retires once more but is inducted only once.
-  bool alreadyInducted = false;
-  for (const HallEntry& entry : table) alreadyInducted = alreadyInducted || entry == retiring;
-
-  if (retiring.Defences > 0 && !alreadyInducted && retiring.Fortune > table.back().Fortune) {
-    // Ties keep the older entry above the new one.
-    auto place = table.end() - 1;
-    while (place != table.begin() && retiring.Fortune > (place - 1)->Fortune) --place;
-    std::move_backward(place, table.end() - 1, table.end());
-    *place = retiring;
+  const std::filesystem::path path = HallPath(game);
+  HallFile hall;
+  bool inducted = false, saved = false;
+  std::filesystem::path damagedCopy;
+  std::string failure;
+  {
+    // Other copies of the game may be retiring their boxers now: the table is read and written
+    // under the lock, which each holds only that long, and the boxes wait until it is let go.
+    const auto lock = LockFile(LockPathOf(path), true);
+    RemoveLeftoverTemporaries(path);
+    hall = ReadHallFile(path);
+    inducted = Induct(hall.Table, retiring);
+    try {
+      std::vector<FileWrite> files;
+      // A damaged file is kept rather than overwritten: its entries may still be mended. Of one
+      // that cannot be read nothing could be kept, so it stays.
+      if (hall.Malformed) {
+        files.push_back({damagedCopy = DamagedCopyPath(path), *hall.Malformed});
+      } else if (!hall.Problem.empty()) {
+        throw WriteError(hall.Problem, false);
+      }
+      files.push_back({path, HallText(hall.Table)});
+      WriteFilesSafely(files);
+      saved = true;
+    } catch (const WriteError& error) {
+      saved = error.Saved;
+      failure = saved ? error.what()
+                      : "The hall of fame could not be saved to " + path.string() + ".\n\n" +
+                            error.what();
+    }
+  }
+  if (saved) ShowHallOfFame(game, hall.Table);  // an open hall-of-fame window shows the new file
+  if (!hall.Problem.empty()) {
+    std::error_code ignored;
+    const bool kept = !damagedCopy.empty() && std::filesystem::exists(damagedCopy, ignored);
+    game.screen.Message(
+        hall.Problem + "\n" +
+            (kept ? "It has been set aside as \"" + damagedCopy.string() + "\".\n" : "") +
+            StandardHall,
+        AppTitle);
+  }
+  if (inducted) {
     game.screen.Message("You have been inducted into the hall of fame, Congratulations!",
                         "Hall of Fame");
   }
-
-  try {
-    // The damaged file is set aside rather than overwritten: its entries may still be mended.
-    if (damaged) {
-      std::filesystem::copy_file(HallPath(game), DamagedHallPath(game),
-                                 std::filesystem::copy_options::overwrite_existing);
-    }
-    WriteFileSafely(HallPath(game), HallText(table));
-    ShowHallOfFame(game, table);  // an open hall-of-fame window shows the file as it now is
-  } catch (const std::exception& failure) {
-    game.screen.Message("The hall of fame could not be saved to " + HallPath(game).string() +
-                            ".\n\n" + failure.what(),
-                        AppTitle);
-  }
+  if (!failure.empty()) game.screen.Message(failure, AppTitle);
 }
 
 void LoadHallOfFame(Game& game) {

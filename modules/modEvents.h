@@ -30,8 +30,6 @@ void LoadHallOfFame(Game& game);  // fills game.high for frmHigh
 
 // The high-score file beside the career files.
 std::filesystem::path HallPath(const Game& game);
-// Where a damaged hall of fame is kept when the retirement writes a new one.
-std::filesystem::path DamagedHallPath(const Game& game);
 // The table in the file; the standard one when the file is missing, or when it cannot be read
 // (which is reported once).
 HallTable ReadHallOfFame(Game& game, bool* damaged = nullptr);

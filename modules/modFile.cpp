@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "FightLog.h"
+#include "FileSystem.h"
 #include "Identity.h"
 #include "RecordFile.h"
 #include "modEvents.h"
@@ -22,8 +23,8 @@ namespace {
 constexpr int LastTotalWeeks = RetirementYear * WeeksPerYear + WeeksPerYear;
 constexpr int HeaderLine = 1;
 constexpr int FirstBoxerLine = 2;  // roster entry i is on line i + 2
-// The name becomes "<name>.box" and, while saving, "<name>.box.tmp": keep it within the
-// 255 bytes most file systems allow.
+// The name becomes "<name>.box" and, while saving, "<name>.box.<process>.tmp": keep it within
+// the 255 bytes most file systems allow.
 constexpr std::size_t LongestNameBytes = 200;
 
 constexpr const char* CannotCreate = "Cannot create boxer";
@@ -148,12 +149,58 @@ std::string Quoted(const std::filesystem::path& path) {
   return "\"" + Utf8Of(path) + "\"";
 }
 
-// The career file with its fight log beside it, written together. An empty log is no file.
-std::vector<FileWrite> CareerFiles(const std::filesystem::path& path, const std::string& career,
-                                   const FightLog& log, Int16 careerWeeks) {
-  std::optional<std::string> logText;
-  if (!log.Empty()) logText = FightLogText(log, careerWeeks);
-  return {{path, career}, {FightLogPath(path), logText}};
+// The career in the file at `path`; false after telling the player why there is none.
+bool ReadCareer(Game& game, const std::filesystem::path& path, Career& loaded) {
+  std::string bytes;
+  try {
+    bytes = ReadTextFile(path);
+  } catch (const std::runtime_error& error) {
+    game.screen.Message(error.what(), CannotLoad);
+    return false;
+  }
+  try {
+    loaded = ParseCareer(bytes);
+  } catch (const RecordError& error) {
+    game.screen.Message(
+        Quoted(path) + " is not a boxer file that can be loaded.\n" + error.what() + ".",
+        CannotLoad);
+    return false;
+  }
+  return true;
+}
+
+// Writes the career file and its fight log as one. The log is renamed into place first, so a
+// save cut short leaves at worst a log ahead of its career, which loads cut back to the career's
+// week: the files load as the career before the save or after it, each with its whole log. An
+// empty log is no file: an old one goes once the career is in place, and should it stay, it is
+// ahead of that career and loads cut back to nothing. Something other than a file at the log's
+// path is left alone: answers what it is, or "" when the log was kept.
+std::string WriteCareerFiles(const std::filesystem::path& path, const std::string& career,
+                             const FightLog& log, Int16 careerWeeks) {
+  const std::filesystem::path logPath = FightLogPath(path);
+  const std::string other = NotAFile(logPath);
+  std::vector<FileWrite> files;
+  if (other.empty() && !log.Empty()) files.push_back({logPath, FightLogText(log, careerWeeks)});
+  files.push_back({path, career});
+  WriteFilesSafely(files);
+  std::error_code ignored;
+  if (other.empty() && log.Empty() &&
+      std::filesystem::exists(std::filesystem::symlink_status(logPath, ignored)) &&
+      RemoveFile(logPath) == 0) {
+    SyncFolder(logPath.parent_path());
+  }
+  return other.empty() ? "" : Quoted(logPath) + " is " + other + ", not a file";
+}
+
+// This process's hold on a career's files; null when another copy of the game has them.
+std::shared_ptr<FileLock> LockCareer(const Game& game, const std::filesystem::path& path) {
+  const std::filesystem::path lockPath = LockPathOf(path);
+  if (game.careerLock && game.careerLock->Path() == lockPath) return game.careerLock;
+  return LockFile(lockPath, false);
+}
+
+std::string OpenElsewhere(const std::string& name) {
+  return name + "'s career is open in another Ringvale window.";
 }
 
 std::string CareerText(const Career& career) {
@@ -263,6 +310,11 @@ void NewBoxer(Game& game) {
     return;
   }
   const std::filesystem::path path = CareerFilePath(game, name);
+  const auto lock = LockCareer(game, path);
+  if (!lock) {
+    game.screen.Message(OpenElsewhere(name), AppTitle);
+    return;
+  }
   std::error_code ignored;
   if (std::filesystem::is_regular_file(path, ignored) &&
       !game.screen.Confirm("A boxer named " + name + " already has a career. Replace it?",
@@ -275,11 +327,15 @@ void NewBoxer(Game& game) {
   WriteNewRoster(game, file);
   // One write of the whole file: a failure leaves no half-made career behind.
   try {
-    // A log left by an earlier career of this name goes with the file it described.
-    WriteFilesSafely(CareerFiles(path, file.Text(), FightLog{}, 1));
-  } catch (const std::runtime_error& error) {
-    game.screen.Message(std::string(error.what()) + "\nThe boxer was not created.", CannotCreate);
-    return;
+    // A log left by an earlier career of this name goes with the file it described; something
+    // other than a file there is named when the career loads.
+    WriteCareerFiles(path, file.Text(), FightLog{}, 1);
+  } catch (const WriteError& error) {
+    if (!error.Saved) {
+      game.screen.Message(std::string(error.what()) + "\nThe boxer was not created.", CannotCreate);
+      return;
+    }
+    game.screen.Message(error.what(), AppTitle);
   }
   OpenCareer(game, path);
 }
@@ -308,26 +364,24 @@ bool OpenCareer(Game& game, const std::filesystem::path& path) {
 }
 
 bool LoadCareer(Game& game, const std::filesystem::path& path) {
-  std::string bytes;
-  try {
-    bytes = ReadTextFile(path);
-  } catch (const std::runtime_error& error) {
-    game.screen.Message(error.what(), CannotLoad);
-    return false;
-  }
+  // Read before locking, so a file that is no career gets no lock file beside it.
   Career loaded;
-  try {
-    loaded = ParseCareer(bytes);
-  } catch (const RecordError& error) {
-    game.screen.Message(
-        Quoted(path) + " is not a boxer file that can be loaded.\n" + error.what() + ".",
-        CannotLoad);
+  if (!ReadCareer(game, path, loaded)) return false;
+  const auto lock = LockCareer(game, path);
+  if (!lock) {
+    game.screen.Message(OpenElsewhere(loaded.Player().Name), AppTitle);
     return false;
   }
+  // The copy of the game that held the lock until now may have saved since.
+  if (lock != game.careerLock && !ReadCareer(game, path, loaded)) return false;
+  const std::filesystem::path logPath = FightLogPath(path);
+  RemoveLeftoverTemporaries(path);
+  RemoveLeftoverTemporaries(logPath);
   loaded.CareerPath = Utf8Of(path);
   std::string logProblem;
-  FightLog log = ReadFightLog(FightLogPath(path), loaded.Week, logProblem);
+  FightLog log = ReadFightLog(logPath, loaded.Week, logProblem);
   game.career = std::move(loaded);
+  game.careerLock = lock;
   game.savedWeeks = TotalWeeks(game.career);
   ClearChallenge(game);  // and with it what the status bar said of the career before
   game.log = std::move(log);
@@ -347,16 +401,32 @@ void SaveCareer(Game& game) {
     game.screen.Message("No boxer loaded!!", "Uh-oh!");
     return;
   }
-  const std::string text = CareerText(game.career);
-  try {
-    WriteFilesSafely(
-        CareerFiles(PathOf(game.career.CareerPath), text, game.log, TotalWeeks(game.career)));
-  } catch (const std::runtime_error& error) {
-    game.screen.Message(std::string(error.what()) + "\nThe career was not saved.", CannotSave);
+  const std::filesystem::path path = PathOf(game.career.CareerPath);
+  // Held since the career was loaded; taken here only for a career set up in memory.
+  const auto lock = LockCareer(game, path);
+  if (!lock) {
+    game.screen.Message(OpenElsewhere(game.career.Player().Name) + "\nThe career was not saved.",
+                        CannotSave);
     return;
+  }
+  game.careerLock = lock;
+  const std::string text = CareerText(game.career);
+  std::string logProblem;
+  try {
+    logProblem = WriteCareerFiles(path, text, game.log, TotalWeeks(game.career));
+  } catch (const WriteError& error) {
+    if (!error.Saved) {
+      game.screen.Message(std::string(error.what()) + "\nThe career was not saved.", CannotSave);
+      return;
+    }
+    game.screen.Message(error.what(), AppTitle);
   }
   game.savedWeeks = TotalWeeks(game.career);
   game.main.lblNews = "Saved at " + WeekText(game.savedWeeks) + ".";
+  if (!logProblem.empty()) {
+    game.screen.Message("The career was saved, but not its fight log: " + logProblem + ".",
+                        AppTitle);
+  }
   RefreshStatus(game);
 }
 

@@ -19,8 +19,10 @@ void SaveCareer(Game& game);                                    // File > Save B
 // The career file.
 void WriteNewRoster(Game& game);  // appends the nine rivals to the file at CareerPath
 
-// Refresh, load, refresh; the load reads the file at path. A file that fails to load leaves the
-// game as it was, CareerPath included, and answers false after telling the player why.
+// Refresh, load, refresh; the load reads the file at path. A file that fails to load, or whose
+// career is open in another copy of the game, leaves the game as it was, CareerPath included,
+// and answers false after telling the player why. A loaded career's files are locked against
+// other copies until the game lets go of them.
 bool OpenCareer(Game& game, const std::filesystem::path& path);
 bool LoadCareer(Game& game, const std::filesystem::path& path);
 void WriteNewRoster(Game& game, RecordWriter& file);  // draws the line-up, writes nine lines

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -380,8 +381,8 @@ TEST(SplashTest, AKeyOrAClickOnFramePictureOrTitlesOpensTheMainWindow) {
 
 TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   TempFolder folder;
-  const auto gameFolder = [](const fs::path& program) {
-    return GameApplication::GameFolder(QString::fromStdString(program.string()));
+  const auto gameFolder = [](const fs::path& program, QString* problem = nullptr) {
+    return GameApplication::GameFolder(QString::fromStdString(program.string()), problem);
   };
   EXPECT_EQ(gameFolder(folder.Path()), folder.Path());
   EXPECT_TRUE(fs::is_empty(folder.Path()));  // the probe leaves nothing behind
@@ -401,6 +402,42 @@ TEST(GameFolderTest, IsTheProgramFolderWhenWritableElseTheUserDataFolder) {
   EXPECT_EQ(gameFolder(folder.Path() / "bin"), chosen);
   EXPECT_TRUE(fs::is_empty(folder.Path() / "bin"));
   QDir(userFolder).removeRecursively();
+
+  // A relative XDG_DATA_HOME counts for nothing; a folder that cannot be made is named, and why.
+  // Out of test mode for this, which would put the folder under ~/.qttest whatever the variables.
+  QStandardPaths::setTestModeEnabled(false);
+  const QByteArray home = qgetenv("HOME");
+  qputenv("HOME", folder.Path().c_str());
+  qputenv("XDG_DATA_HOME", "relative");
+  QString problem;
+  const fs::path user = gameFolder(folder.Path() / "gone", &problem);
+  EXPECT_TRUE(user.string().starts_with((folder.Path() / ".local/share/").string())) << user;
+  EXPECT_TRUE(problem.isEmpty() && fs::is_directory(user));
+  fs::remove_all(folder.Path() / ".local");
+  WriteBytes(folder.Path() / ".local", "");
+  EXPECT_EQ(gameFolder(folder.Path() / "gone", &problem), user);
+  EXPECT_EQ(problem.toStdString(), "Careers and the hall of fame cannot be kept in \"" +
+                                       user.string() + "\": Not a directory.");
+  qputenv("HOME", home);
+  QStandardPaths::setTestModeEnabled(true);
+}
+
+// The Load dialog lists every career file, a name starting with "." too.
+TEST(LoadDialogTest, ListsHiddenCareerFilesToo) {
+  TestGame t;
+  WriteBytes(t.folder.Path() / ".Sam.box", Fixture("new-sam-lineup0.box"));
+  frmMain main(t.game);
+  QStringList listed;
+  OnNextModal([&](QWidget* dialog) {
+    auto* list = Child<QListView>(*dialog, "listView");
+    for (int wait = 0; wait < 200 && list->model()->rowCount(list->rootIndex()) == 0; ++wait)
+      QTest::qWait(10);
+    for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+      listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
+    QMetaObject::invokeMethod(dialog, "reject");
+  });
+  Child<QAction>(main, "mnuLoad")->trigger();
+  EXPECT_EQ(listed, QStringList{".Sam.box"});
 }
 
 TEST(AboutTest, ShowsItsTextUnclippedAndOkClosesIt) {

@@ -64,6 +64,15 @@ struct LoadedGame : TestGame {
   std::map<std::string, std::string> filesBefore;
 };
 
+// The forced retirement of the game's player as `name`; the file is rewritten even when he stays
+// out.
+inline void Retire(Game& game, const std::string& name, int defences, double fortune) {
+  game.career.Player().Name = name;
+  game.career.TitleDefences = defences;
+  game.career.Money = fortune;
+  ForcedRetirement(game);
+}
+
 inline std::string Refused(const std::filesystem::path& path) {
   return "\"" + path.string() + "\" is not a boxer file that can be loaded.\n";
 }

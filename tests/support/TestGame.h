@@ -38,11 +38,15 @@ class TempFolder {
 
 // A game wired to a scripted generator, a recording screen and a temporary folder.
 struct TestGame {
-  TestGame() { screen.game = &game; }
+  // A folder of its own, or one `shared` with other games, as another run of the program would.
+  explicit TestGame(const std::filesystem::path& shared = {})
+      : game(screen, random, shared.empty() ? folder.Path() : shared) {
+    screen.game = &game;
+  }
   TempFolder folder;
   ScriptedRandom random;
   RecordingScreen screen;
-  Game game{screen, random, folder.Path()};
+  Game game;
 };
 
 }  // namespace ringvale::test

@@ -512,7 +512,7 @@ std::vector<CareerSummary> ListCareers(const std::filesystem::path& folder) {
 }
 
 std::vector<std::filesystem::path> CareerFilesOf(const std::filesystem::path& careerPath) {
-  return {careerPath, FightLogPath(careerPath)};
+  return {FightLogPath(careerPath), careerPath, LockPathOf(careerPath)};
 }
 
 bool DeleteCareer(Game& game, const CareerSummary& career) {
@@ -529,13 +529,18 @@ bool DeleteCareer(Game& game, const CareerSummary& career) {
                            AppTitle)) {
     return false;
   }
-  // The career file goes last: while any of its files is left, the career stays in the list to
-  // be deleted again. A folder of one of these names is the player's own.
-  const std::vector<std::filesystem::path> files = CareerFilesOf(career.Path);
-  for (auto file = files.rbegin(); file != files.rend(); ++file) {
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(*file, error))) continue;
-    if (!std::filesystem::remove(*file, error) && error) {
-      game.screen.Message("Cannot delete " + Quoted(*file) + ": " + error.message() + ".",
+  // Held while its files go, so no other copy of the game opens the career half deleted.
+  const auto lock = LockCareer(game, career.Path);
+  if (!lock) {
+    game.screen.Message(OpenElsewhere(career.Boxer), AppTitle);
+    return false;
+  }
+  // In the order of CareerFilesOf: while the career file is left, the career stays in the list to
+  // be deleted again; the lock goes last. A folder of one of these names is the player's own.
+  for (const std::filesystem::path& file : CareerFilesOf(career.Path)) {
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(file, error))) continue;
+    if (!std::filesystem::remove(file, error) && error) {
+      game.screen.Message("Cannot delete " + Quoted(file) + ": " + error.message() + ".",
                           CannotDelete);
       return false;
     }

@@ -56,10 +56,12 @@ CareerSummary ReadCareerSummary(const std::filesystem::path& path);
 // Every career file ("*.box", hidden ones too) in `folder`, in no particular order.
 std::vector<CareerSummary> ListCareers(const std::filesystem::path& folder);
 
-// Every file that belongs to the career saved at `careerPath`, the career file first. Deleting
-// a career removes exactly these; the hall of fame belongs to every career and is never one.
+// Every file that belongs to the career saved at `careerPath`: its fight log, the career file and
+// its lock, in the order deleting the career removes them. The hall of fame belongs to every
+// career and is never one; copies set aside as damaged are left to the player.
 std::vector<std::filesystem::path> CareerFilesOf(const std::filesystem::path& careerPath);
-// Asks the player, then removes the career's files. True when they are gone.
+// Asks the player, then removes the career's files. True when they are gone. A career open in
+// this game or in another copy of it is not deleted.
 bool DeleteCareer(Game& game, const CareerSummary& career);
 
 }  // namespace ringvale

@@ -81,6 +81,7 @@ TEST(Careers, ListsEveryCareerFileAndContinuesOrDeletesOneFromTheKeyboard) {
   Child<QAction>(main, "mnuCareers")->trigger();
   EXPECT_EQ(t.game.career.CareerPath, path("Rocky.box").string());
   const std::map<std::string, std::string> left{{"Rocky.box", Fixture("rocky-year3.box")},
+                                                {"Rocky.box.lock", ""},
                                                 {"Sam.box.tmp", "half a save"},
                                                 {"Velder.hig", "the hall of fame"}};
   EXPECT_EQ(Snapshot(t.folder.Path()), left);

@@ -234,8 +234,11 @@ TEST(FileSafety, TwoCopiesNeitherLoseAnInductionNorShareACareer) {
   LoadBoxer(t.game, sam);
   t.screen.inputs = {"Sam"};
   NewBoxer(t.game);
+  t.screen.answers = {true};
+  EXPECT_FALSE(DeleteCareer(t.game, ReadCareerSummary(sam)));
   const Shown refused{"Sam's career is open in another Ringvale window.", "Ringvale"};
-  t.ExpectShown({refused, refused});
+  t.ExpectShown({refused, refused, refused});
+  EXPECT_EQ(t.screen.questions.size(), 1u);
   ::kill(child, SIGKILL);
   ::waitpid(child, nullptr, 0);
   LoadBoxer(t.game, sam);

@@ -1,4 +1,4 @@
-// A week of the career: bookings and challenges.
+// A week of the career: bookings and challenges, and training.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "CareerFiles.h"
 #include "WeekSetup.h"
-#include "modFights.h"
+#include "modBoxer.h"
 
 namespace ringvale::test {
 namespace {
@@ -30,121 +30,146 @@ class BookingTest : public ::testing::Test {
     SetUpCareer(game);
     SwapRanks(game, 0, 5);
   }
-  // Rival 4 (rank 4, next above the player) is drawn against the player.
-  void ChallengeFrom(int rival) {
-    PushDraw(t.random, rival, 0);
+  // Next Week with these boxers drawn, or Challenge / Next Week with a place selected; then
+  // rival bouts in which no punch lands, and every rival trains speed. Rival 4 (place 4, next
+  // above the player) drawn against the player challenges him.
+  void Week(const std::vector<int>& drawn, int selected = -1, int rivalBouts = 0) {
+    t.random.values.clear();  // draws left by an earlier step are not this week's
+    for (const int index : drawn) PushDraw(t.random, index);
+    for (int bout = 0; bout < rivalBouts; ++bout) {
+      t.random.Push({0.0});
+      PushMissedRounds(t.random, SimulatedRounds);
+    }
     PushRivalTraining(t.random);
-    NextWeek(game);
+    selected < 0 ? NextWeek(game) : ArrangeBout(game, selected);
   }
   TestGame t;
   Game& game = t.game;
 };
 
-TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
-  ChallengeFrom(4);
-  PushDraw(t.random, 2, 3);  // a rival bout drawn next week reuses MatchA and MatchB
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_EQ(Controls(game.main), Arranging);
-  const Career before = game.career;
-  SignChallenge(game);
-  RejectChallenge(game);
-  EXPECT_EQ(game.career, before);
-  EXPECT_EQ(game.main.lblChallenge, "No one wants to fight you.");
-}
-
 TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNoButtonDoesAnything) {
-  for (const bool loaded : {false, true}) {
-    for (const bool arrange : {false, true}) {
-      SetUpCareer(game);
-      game.career.Year = RetirementYear;
-      if (!loaded) game.career = Career{};
-      const Career before = game.career;
-      arrange ? ArrangeBout(game, 1) : NextWeek(game);
-      EXPECT_EQ(game.career, before) << loaded << arrange;
-    }
+  game.career.Year = RetirementYear;
+  for (const Career& career : {game.career, Career{}}) {
+    game.career = career;
+    NextWeek(game);
+    ArrangeBout(game, 4);
+    EXPECT_EQ(game.career, career);
   }
-  game.career = Career{};
   SaveCareer(game);
   EXPECT_TRUE(Snapshot(t.folder.Path()).empty());
   const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
   const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
-  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{noBoxer, noBoxer, retired, retired, noBoxer}));
+  EXPECT_EQ(t.screen.messages, (std::vector<Shown>{retired, retired, noBoxer, noBoxer, noBoxer}));
   EXPECT_EQ(t.random.draws, 0);
   EXPECT_EQ(t.screen.freezes, 2);
-  EXPECT_FALSE(t.screen.frozen);
 }
 
-// New, a Load and the forced retirement end a waiting challenge, so no answer can book a bout in
-// another career; a Load that fails leaves it waiting.
-TEST_F(BookingTest, AWaitingChallengeBelongsToItsCareer) {
-  const std::filesystem::path rocky = t.folder.Path() / "Rocky.box",
-                              bad = t.folder.Path() / "Bad.box";
-  WriteBytes(rocky, Fixture("rocky-year3.box"));
-  WriteBytes(bad, Replaced(Fixture("rocky-year3.box"), ",208,", ",0,"));
-  // What ends it (none: the challenge comes in the last week of year 9), what shows.
-  const std::tuple<std::function<void()>, std::vector<Shown>, std::string> cases[] = {
-      {[&] { NewBoxer(game); }, {}, "No one wants to fight you."},
-      {[&] { LoadBoxer(game, rocky); }, {}, "You are fighting Bram Kestovic"},
-      {[&] { LoadBoxer(game, bad); },
-       {{Refused(bad) + "Line 1: the week count 0 is not 1 to 572.", "Cannot load boxer"}},
-       "Otto Varga challenges you to a fight"},
-      {nullptr,
-       {{"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"}},
-       "No one wants to fight you."},
-  };
-  for (const auto& [act, shown, lblChallenge] : cases) {
-    SCOPED_TRACE(lblChallenge + (act ? "" : ", at the retirement"));
+// While a challenge is open, accepting books both boxers for six weeks and refusing frees both at
+// 1000. Once either is booked, or they are no longer neighbours, an answer is refused. A
+// challenge lapses with its week, since the next draw reuses MatchA and MatchB, and ends with its
+// career (New or a Load, the forced retirement): an answer then does nothing at all.
+TEST_F(BookingTest, AChallengeCanBeAnsweredOnlyWhileItIsOpen) {
+  const std::vector<Shown> refused{{"That challenge is no longer open.", "Ringvale"}};
+  const std::vector<int> nextDraw{2, 3};  // a rival bout
+  // What comes between the challenge and the answers (none: the challenge's week ends the
+  // career), whether to accept first, what the answers say, and the label after them.
+  const std::tuple<std::function<void()>, bool, std::vector<Shown>, std::string> cases[] = {
+      {[&] { Book(game, 4, 3, 2); }, true, refused, "No one wants to fight you."},
+      {[&] { Book(game, 0, 6, 2); }, false, refused, "You are fighting Rafe Calder"},
+      {[&] { SwapRanks(game, 4, 1); }, true, refused, "No one wants to fight you."},
+      {[&] { NewBoxer(game); }, true, {}, "No one wants to fight you."},
+      {[&] { Week(nextDraw); }, true, {}, "No one wants to fight you."},
+      {nullptr, true, {}, "No one wants to fight you."}};
+  for (const auto& [act, signFirst, answered, lblChallenge] : cases) {
     game.career = Career{};
     SetUp();
-    t.random.values.clear();
-    t.screen.messages.clear();
     if (!act) game.career.Year = 9, game.career.Week = 52;
-    ChallengeFrom(4);
-    const Career before = game.career;
+    Week({4, 0});
     t.screen.inputs = {"Sam"};
-    t.random.Push({0.2});  // New's line-up
+    t.random.values = {0.2};  // New's line-up
     if (act) act();
-    const bool waiting = lblChallenge.ends_with("challenges you to a fight");
-    EXPECT_EQ(t.screen.messages, shown);
+    SCOPED_TRACE(lblChallenge + (signFirst ? ", accepted first" : ""));
+    const Career before = game.career;
+    t.screen.messages.clear();
+    signFirst ? SignChallenge(game) : RejectChallenge(game);
+    signFirst ? RejectChallenge(game) : SignChallenge(game);
+    EXPECT_EQ(t.screen.messages, answered);
+    EXPECT_EQ(game.career, before);
     EXPECT_EQ(game.main.lblChallenge, lblChallenge);
-    EXPECT_EQ(Controls(game.main), waiting ? Challenged : Arranging);
-    if (waiting) {
-      EXPECT_EQ(game.career, before);
-      continue;
-    }
-    // Neither answer books anything now.
-    const Career after = game.career;
-    SignChallenge(game);
-    RejectChallenge(game);
-    EXPECT_EQ(game.career, after);
-    EXPECT_EQ(t.screen.messages, shown);
+    EXPECT_EQ(Controls(game.main), Arranging);
+  }
+  for (const auto answer : {SignChallenge, RejectChallenge}) {
+    SetUp();
+    Week({4, 0});
+    answer(game);
+    const auto& boxers = game.career.Roster;
+    EXPECT_EQ(std::tuple(int(boxers[0].Opponent), int(boxers[4].Opponent),
+                         int(boxers[0].WeeksToBout), int(boxers[4].WeeksToBout)),
+              answer == SignChallenge ? std::tuple(4, 0, 6, 6) : std::tuple(100, 100, 1000, 1000));
   }
 }
 
-// Only a challenge whose boxers are still free neighbours can be answered.
-TEST_F(BookingTest, AnsweringAChallengeNoLongerOpenBooksNothing) {
-  const std::vector<std::function<void()>> changes = {
-      [&] { Book(game, 4, 3, 2); },    // the challenger is busy
-      [&] { Book(game, 0, 6, 2); },    // the player is
-      [&] { SwapRanks(game, 4, 1); },  // they are no longer neighbours
-  };
-  for (const auto answer : {SignChallenge, RejectChallenge}) {
-    for (const auto& change : changes) {
-      SetUp();
-      ChallengeFrom(4);
-      change();
-      t.screen.messages.clear();
-      const Career before = game.career;
-      answer(game);
-      EXPECT_EQ(t.screen.messages,
-                (std::vector<Shown>{{"That challenge is no longer open.", "Ringvale"}}));
-      EXPECT_EQ(game.career, before);
-      EXPECT_EQ(Controls(game.main), Arranging);
-      EXPECT_EQ(game.main.lblChallenge, game.career.Player().Opponent == 6
-                                            ? "You are fighting Rafe Calder"
-                                            : "No one wants to fight you.");
-    }
+// A week books two free rivals next to each other in the ranking, or brings the challenge of the
+// free player's free neighbour (a player drawn first is drawn again); Challenge / Next Week books
+// the player's free neighbour or says why not. Each bout is listed once, lower index first, and
+// counted down: Bram Kestovic and Otto Varga, due this week, end it free, the one counted down
+// after the bout at 999. A boxer never booked stays at 0.
+TEST_F(BookingTest, AWeekBooksOnlyFreeNeighboursAndFreesThePairsItFights) {
+  // The boxers drawn or the place selected, and the new bout listed, the challenge or what is
+  // said instead ("" for nothing).
+  const std::tuple<std::vector<int>, int, std::string> cases[] = {
+      {{1, 2}, -1, "Ivo Marchetti vs Deacon Flint in 5 week(s)"},
+      {{6, 8}, -1, ""},
+      {{2, 3}, -1, ""},
+      {{0, 2, 1}, -1, "Ivo Marchetti vs Deacon Flint in 5 week(s)"},
+      {{6, 0}, -1, "Rafe Calder challenges you to a fight"},
+      {{}, 6, "Sam vs Rafe Calder in 5 week(s)"},
+      {{}, 4, "Boxer is busy"},
+      {{}, 5, "Don't play with yourself"},
+      {{}, 3, "Too much of a skill difference"}};
+  for (const auto& [drawn, selected, shown] : cases) {
+    SCOPED_TRACE(shown);
+    SetUp();
+    t.screen.messages.clear();
+    Book(game, 3, 4, 1);
+    game.career.Roster[9].WeeksToBout = 0;
+    Week(drawn, selected, 1);
+    const bool booked = shown.ends_with("week(s)"), challenged = shown.ends_with("fight");
+    EXPECT_EQ(game.main.comUpcoming, booked ? std::vector{shown} : std::vector<std::string>{});
+    EXPECT_EQ(Controls(game.main), challenged ? Challenged : Arranging);
+    std::vector<std::string> said, expected{"Bram Kestovic has drawn with Otto Varga"};
+    for (const Shown& message : t.screen.messages) said.push_back(message.prompt);
+    if (selected >= 0)
+      expected.insert(expected.begin(), booked ? "The fight has been arranged" : shown);
+    EXPECT_EQ(said, expected);
+    EXPECT_EQ(game.career.Week, 11);
+    const auto& boxers = game.career.Roster;
+    EXPECT_EQ(std::tuple(int(boxers[3].WeeksToBout), int(boxers[4].WeeksToBout),
+                         int(boxers[9].WeeksToBout)),
+              std::tuple(1000, 999, 0));
+  }
+}
+
+// A week of training raises one quality and costs others. A quality at or past a limit is first
+// set two inside it, and the player's week first lifts what a bout left at a floor.
+TEST(Training, EachFocusRaisesOneQualityAtTheCostOfOthersWithinTheLimits) {
+  using Qualities = std::array<int, 3>;  // Strength, Weight, Speed
+  // The focus, whether a rival trains it, the qualities before and after.
+  using enum Focus;
+  const std::tuple<Focus, bool, Qualities, Qualities> cases[] = {
+      {Power, false, {90, 100, 70}, {92, 100, 69}}, {Power, false, {100, 80, 50}, {100, 82, 51}},
+      {Speed, false, {90, 100, 45}, {90, 99, 54}},  {Rest, false, {81, 119, 51}, {80, 122, 50}},
+      {Rest, false, {80, 120, 50}, {81, 121, 51}},  {Power, true, {100, 100, 50}, {100, 100, 51}},
+      {Speed, true, {90, 80, 70}, {90, 80, 72}},    {Speed, true, {90, 81, 100}, {90, 79, 100}},
+      {Rest, true, {80, 120, 50}, {81, 122, 51}}};
+  for (const auto& [focus, rival, before, after] : cases) {
+    TestGame t;
+    RosterEntry& boxer = t.game.career.Roster[rival ? 1 : 0];
+    boxer.Strength = before[0], boxer.Weight = before[1], boxer.Speed = before[2];
+    t.game.main.focus = focus;
+    t.random.Push({0.2 + 0.3 * int(focus)});  // a rival's focus: 2 x r rounds to 0, 1 or 2
+    rival ? TrainRival(t.game, 1) : TrainPlayer(t.game);
+    EXPECT_EQ((Qualities{boxer.Strength, boxer.Weight, boxer.Speed}), after) << before[0];
   }
 }
 

@@ -379,7 +379,7 @@ TEST(RecordFile, TextThatIsNotUtf8IsReadAsWindows1252) {
 }
 
 // The 16-bit whole numbers the records and the rules are made of.
-TEST(Int16, ArithmeticOutside16BitsThrowsOverflow) {
+TEST(Int16, ArithmeticAndRoundingOutside16BitsThrowOverflow) {
   Int16 top = 32767;
   EXPECT_THROW(top + 1, OverflowError);
   EXPECT_THROW(top += 1, OverflowError);
@@ -387,9 +387,7 @@ TEST(Int16, ArithmeticOutside16BitsThrowsOverflow) {
   EXPECT_THROW(--Int16(-32768), OverflowError);
   EXPECT_THROW(Int16(40000), OverflowError);
   EXPECT_EQ(Int16(-300) * 100, -30000);
-}
-
-TEST(Int16, RoundHalfEvenSendsHalvesToTheEvenNeighbour) {
+  // Halves go to the even neighbour.
   for (const auto& [value, rounded] : std::vector<std::pair<double, int>>{
            {2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {0.5000001, 1}, {97.2, 97}, {32767.4, 32767}})
     EXPECT_EQ(RoundHalfEven(value), rounded) << value;

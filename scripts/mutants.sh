@@ -20,8 +20,8 @@ judges-round | bout | GameNumbers.h | JudgesRound = 9; | JudgesRound = 8;
 knockdowns | bout | GameNumbers.h | KnockdownsToStop = 3; | KnockdownsToStop = 2;
 fine | bribe | GameNumbers.h | CorruptionFine = 50000; | CorruptionFine = 40000;
 caught-roll | bribe | GameNumbers.h | CaughtRoll = 3; | CaughtRoll = 2;
-offer-rank4 | bribe | GameNumbers.h | 80000, 50000,\n | 80000, 40000,\n
-purse-rank6 | purse | GameNumbers.h | 22000,  22000, | 22000,  20000,
+offer-rank4 | bribe | GameNumbers.h | 80000, 50000, 30000 | 80000, 40000, 30000
+purse-rank6 | purse | GameNumbers.h | 22000, 22000, 15000 | 22000, 20000, 15000
 starting-money | record | GameNumbers.h | StartingMoney = 20000; | StartingMoney = 25000;
 score-sum | bout | modFights.cpp | boxer.Weight + boxer.Speed + boxer.Strength | boxer.Weight + boxer.Speed + boxer.Speed
 punch-lands | bout | modFights.cpp | PunchRoll == 1 | PunchRoll == 0
@@ -77,7 +77,7 @@ comment-round9 | bout | modComment.cpp | round <= CommentedRounds | round < Comm
 knockdowns-b | bout | modComment.cpp | game.bout.KnockdownsB += text.KnockdownsB; | game.bout.KnockdownsB += text.KnockdownsA;
 intro-reset | bout | modComment.cpp | game.bout.KnockdownsA = 0; |
 ko-either | bout | modComment.cpp | KnockdownsToStop \|\| game.bout.KnockdownsB | KnockdownsToStop && game.bout.KnockdownsB
-five-way | bout | modComment.cpp | RoundHalfEven(5 * game.random.Next()) | RoundHalfEven(4 * game.random.Next())
+five-way | bout | modComment.cpp | RoundHalfEven(CommentaryChoices * game.random.Next()) | RoundHalfEven(4 * game.random.Next())
 name-b | bout | modComment.cpp | built += nameB; | built += nameA;
 log-draw-order | record | FightLog.cpp | bout.ScoreB > bout.ScoreA; | bout.ScoreB >= bout.ScoreA;
 log-rank | record | FightLog.cpp | record.WinnerRank = roster.at(record.Winner).Rank; | record.WinnerRank = roster.at(record.Loser).Rank;
@@ -94,7 +94,7 @@ write-order | record | modFile.cpp | .Number(boxer.KOs).Number(boxer.Draws); | .
 read-order | record | modFile.cpp | boxer.KOs = file.Number();\n  boxer.Draws = file.Number(); | boxer.Draws = file.Number();\n  boxer.KOs = file.Number();
 last-week | record | modFile.cpp | RetirementYear * WeeksPerYear + WeeksPerYear; | RetirementYear * WeeksPerYear;
 due-range | record | modFile.cpp | boxer.WeeksToBout < 1 \|\| | boxer.WeeksToBout < 0 \|\|
-line-up | record | modFile.cpp | const int lineUp = RoundHalfEven(2 * game.random.Next()); | const int lineUp = int(2 * game.random.Next());
+line-up | record | modFile.cpp | RoundHalfEven((LineUps - 1) * game.random.Next()) | int((LineUps - 1) * game.random.Next())
 year-fold | record | modFile.cpp | while (career.Week > WeeksPerYear) | while (career.Week >= WeeksPerYear)
 power-bar | record | modFile.cpp | (player.Weight * player.Strength) / 100.0 | (player.Weight * player.Speed) / 100.0
 EOF

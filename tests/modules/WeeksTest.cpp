@@ -113,7 +113,7 @@ TEST_F(BookingTest, AChallengeCanBeAnsweredOnlyWhileItIsOpen) {
 // free player's free neighbour (a player drawn first is drawn again); Challenge / Next Week books
 // the player's free neighbour or says why not. Each bout is listed once, lower index first, and
 // counted down: Bram Kestovic and Otto Varga, due this week, end it free, the one counted down
-// after the bout at 999. A boxer never booked stays at 0.
+// after the bout at 999. A boxer never booked stays at 0. Every rival trains, Ivo Marchetti too.
 TEST_F(BookingTest, AWeekBooksOnlyFreeNeighboursAndFreesThePairsItFights) {
   // The boxers drawn or the place selected, and the new bout listed, the challenge or what is
   // said instead ("" for nothing).
@@ -145,8 +145,8 @@ TEST_F(BookingTest, AWeekBooksOnlyFreeNeighboursAndFreesThePairsItFights) {
     EXPECT_EQ(game.career.Week, 11);
     const auto& boxers = game.career.Roster;
     EXPECT_EQ(std::tuple(int(boxers[3].WeeksToBout), int(boxers[4].WeeksToBout),
-                         int(boxers[9].WeeksToBout)),
-              std::tuple(1000, 999, 0));
+                         int(boxers[9].WeeksToBout), int(boxers[1].Weight)),
+              std::tuple(1000, 999, 0, 99));
   }
 }
 

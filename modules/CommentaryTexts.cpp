@@ -2,7 +2,16 @@
 
 namespace ringvale {
 
-const CommentaryChoice Introductions = {{
+namespace {
+
+template <std::size_t Given>
+constexpr CommentaryChoice Choices(CommentaryText (&&texts)[Given]) {
+  return Exactly<CommentaryChoices>(std::move(texts));
+}
+
+}  // namespace
+
+const CommentaryChoice Introductions = Choices({
     {"Welcome to tonights Ringvale match between [A] and [B]. Both of these men badly want to "
      "win this one, because a win tonight is a big step up in the boxing world. There's plenty "
      "at stake, so settle in, folks."},
@@ -17,11 +26,11 @@ const CommentaryChoice Introductions = {{
      "prime and in the shape of their lives. This is a match you'll remember."},
     {"[A] and [B]. This is their moment and this is their glory. Both of them want that "
      "championship belt, and there's only one way to get it: win tonight. Good luck warriors."},
-}};
+});
 
-const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
+const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = Exactly<CommentedRounds>({
     // Round 1
-    {{
+    Choices({
         {"Well both boxers come out of their corners very ferociously, swinging at anything "
          "that moves. Plenty of leather is flying, but nobody has landed a clean shot yet, just "
          "a few jabs to the body. They'll need to settle down if they want to go the distance."},
@@ -37,9 +46,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
         {"Both boxers took a cautious first round there, more dancing and taunting than actual "
          "fighting. Plenty of lip, not much leather. Let's hope both corners find a bit more "
          "emotion in the second."},
-    }},
+    }),
     // Round 2
-    {{
+    Choices({
         {"You get a clearer understanding of the way this fights going when you watch two grown "
          "men duck and weave for three minutes without throwing a punch. Not a single punch, "
          "folks! I hate to say it, but this is shaping up as a boring match."},
@@ -57,9 +66,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
          "hook. That one came out of nowhere and landed right on the button. He's back on his "
          "feet, but his corner will be worried.",
          1, 0},
-    }},
+    }),
     // Round 3
-    {{
+    Choices({
         {"Three rounds in and [A] is dropping his hands and taunting his rival, just to show "
          "everyone who's the boss in there. Cheeky stuff. Mark my words, [B] will want his "
          "revenge before this one's over."},
@@ -74,9 +83,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
         {"I can't believe that this fight is allowed to go on to the next round. [B] delivered "
          "four low blows in that round and once even kicked his opponent! Where was the referee? "
          "That man should be banned for a year."},
-    }},
+    }),
     // Round 4
-    {{
+    Choices({
         {"A very eventful round there, both men landing key punches that really hurt. But the "
          "one everyone will remember is that thunderous right hook from [A]. The whole arena "
          "felt that one."},
@@ -91,9 +100,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
          "it. Ban him for life, I say!"},
         {"Urged on by the crowd [A] takes control and out-foxes [B] at every turn. You can see "
          "it in his eyes, he wants this win badly. Keep that up and it's only a matter of time."},
-    }},
+    }),
     // Round 5
-    {{
+    Choices({
         {"Fatigue is starting to set in for [A]. He was dropped early in that round and he "
          "still looks unsteady on his feet. This match might not go the distance, folks.",
          1, 0},
@@ -109,9 +118,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
         {"[A] must have something wrong now, his trainers are working overtime in the corner. "
          "He looks cut around both eyes and there's claret everywhere. Can he even see well "
          "enough to carry on?"},
-    }},
+    }),
     // Round 6
-    {{
+    Choices({
         {"Well viewers thats a round to remember. Never have I seen two men want so badly to "
          "hurt each other. Punches came from every angle imaginable, and both of them are still "
          "swinging!"},
@@ -128,9 +137,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
         {" A pretty relaxed round 6, neither boxer used too much effort, both happy to wait for "
          "an opening instead of making one. Uninspiring stuff. The crowd is starting to get "
          "restless."},
-    }},
+    }),
     // Round 7
-    {{
+    Choices({
         {"After watching that round you'd have to say that one of the 'Gladiators' is on the "
          "take. [A] didn't throw a single punch worth the name. And the referee? He doesn't seem "
          "to care one bit."},
@@ -146,9 +155,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
         {"[A] has completely and utterly won that round. He dropped [B] twice and then gave him "
          "a hiding for good measure. [B] just isn't at the same level, folks.",
          0, 2},
-    }},
+    }),
     // Round 8
-    {{
+    Choices({
         {"It seemed over in that round twice, with both men hitting the ground within seconds "
          "of each other. Both beat the count, but only just. At this rate the judges may have to "
          "decide this one.",
@@ -162,9 +171,9 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
          "differently, mind you, but they often do."},
         {"Well you'd assume [B] should walk away the victor tonight. Then again, the judges may "
          "differ, and stranger things have happened in this game."},
-    }},
+    }),
     // Round 9
-    {{
+    Choices({
         {"I couldn't put money either way on this one, the punches have been spread evenly all "
          "night. Neither man has found that breakthrough round. It's anyone's fight."},
         {"All nine rounds of this fight never ceased to entertain the capacity crowd, and the "
@@ -177,7 +186,7 @@ const std::array<CommentaryChoice, CommentedRounds> RoundCommentary = {{
          "wins any more. What a waste of a night."},
         {"For sure it will be a unanimous decision, [B] won that fight whatever way you look at "
          "it. Any judge who says otherwise should be kicked out of the sport!"},
-    }},
-}};
+    }),
+});
 
 }  // namespace ringvale

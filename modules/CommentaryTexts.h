@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "GameNumbers.h"
+
 namespace ringvale {
 
 // One paragraph of the ringside commentator. "[A]" stands for fighter A's name (the player's
@@ -14,7 +16,7 @@ struct CommentaryText {
 };
 
 inline constexpr int CommentaryChoices = 5;  // texts per occasion, picked by the five-way draw
-inline constexpr int CommentedRounds = 9;    // round 10 ends in the judges' decision instead
+inline constexpr int CommentedRounds = LastRound - 1;  // the last ends in the judges' decision
 
 using CommentaryChoice = std::array<CommentaryText, CommentaryChoices>;
 

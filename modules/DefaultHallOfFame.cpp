@@ -2,7 +2,7 @@
 
 namespace ringvale {
 
-const HallTable DefaultHallOfFame = {{
+const HallTable DefaultHallOfFame = Exactly<HallOfFameSize, HallEntry>({
     {"Thaddeus Grell", 7, 2400000},
     {"Barnaby Quill", 6, 1950000},
     {"Ivo Stallard", 5, 1600000},
@@ -13,6 +13,6 @@ const HallTable DefaultHallOfFame = {{
     {"Lucan Mereweather", 2, 480000},
     {"Otis Grimsby", 1, 320000},
     {"Sol Penhaligon", 1, 200000},
-}};
+});
 
 }  // namespace ringvale

@@ -19,8 +19,8 @@ constexpr const char* BoutLine = "bout";
 constexpr const char* WeekLine = "week";
 
 // The file's word for each ending, in the order of Ending.
-constexpr std::array<const char*, 5> EndingWords = {"points", "knock-out", "retirement", "dive",
-                                                    "draw"};
+constexpr auto EndingWords = Exactly<std::size_t(Ending::Draw) + 1, const char*>(
+    {"points", "knock-out", "retirement", "dive", "draw"});
 
 std::string Quoted(const std::filesystem::path& path) {
   return "\"" + path.string() + "\"";

@@ -1,10 +1,20 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <utility>
 
 // The numbers the rules are made of, each defined here once. The windows read their ranges
 // from here too.
 namespace ringvale {
+
+// A table of one entry for each of N, such as one per boxer or per place: an entry left out
+// stops the build, where a plain std::array would fill the gap with a zero or an empty text.
+template <std::size_t N, typename T, std::size_t Given>
+constexpr std::array<T, N> Exactly(T (&&entries)[Given]) {
+  static_assert(Given == N, "the table needs exactly one entry for each");
+  return std::to_array(std::move(entries));
+}
 
 // The roster: the player and nine rivals, ranked 0 (the champion) to LastPlace.
 inline constexpr int RosterSize = 10;
@@ -62,11 +72,11 @@ inline constexpr double CorruptionFine = 50000;
 inline constexpr int BustRollTop = 5;
 inline constexpr int CaughtRoll = 3;
 // What the fixer offers for a dive, by the player's rank; the last place gets no offer.
-inline constexpr std::array<double, LastPlace> BribeOffers = {600000, 300000, 100000, 80000, 50000,
-                                                              30000,  30000,  20000,  15000};
+inline constexpr auto BribeOffers =
+    Exactly<LastPlace, double>({600000, 300000, 100000, 80000, 50000, 30000, 30000, 20000, 15000});
 // What a points win pays, by the player's rank before the bout.
-inline constexpr std::array<double, RosterSize> Purses = {500000, 200000, 80000, 50000, 35000,
-                                                          22000,  22000,  15000, 10000, 5000};
+inline constexpr auto Purses = Exactly<RosterSize, double>(
+    {500000, 200000, 80000, 50000, 35000, 22000, 22000, 15000, 10000, 5000});
 
 // The main window's Arrange Bout tab, which a rival's challenge brings to the front.
 inline constexpr int ArrangeBoutTab = 2;

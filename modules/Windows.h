@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,13 +14,21 @@ enum class Focus { Power, Speed, Rest };
 inline constexpr int PowerFrames = 5;  // imgP1..imgP5
 inline constexpr int SpeedFrames = 7;  // imgS1..imgS7
 
+// A list of N lines that all read `text`, as a list box shows before it is filled.
+template <std::size_t N>
+std::array<std::string, N> Repeated(const std::string& text) {
+  std::array<std::string, N> lines;
+  lines.fill(text);
+  return lines;
+}
+
 // What frmMain shows of the game; starts with the window's design-time contents.
 struct MainWindow {
   std::string lblWeeks, frmBoxer = "Boxer Stats", lblStrength, lblWeight, lblSpeed, lblWins,
                         lblLosses, lblKO, lblDraws, lblMoney, lblChamp = "Champion",
                         lblChallenge = "No one wants to fight you.";
-  std::array<std::string, RosterSize> lstRanks{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
-  std::array<std::string, RosterSize> cmbBoxers{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  std::array<std::string, RosterSize> lstRanks = Repeated<RosterSize>("-"),
+                                      cmbBoxers = Repeated<RosterSize>("-");
   int cmbBoxersIndex = -1;  // -1: nothing selected
   bool cmbBoxersEnabled = true, frameArrangeEnabled = true, frameAgreeEnabled = false,
        cmdSignVisible = false, cmdRejectVisible = false;
@@ -50,7 +59,7 @@ struct HallRow {
 
 // What frmHigh shows: each row's columns, and the same row joined by tabs as the list's text.
 struct HighWindow {
-  std::array<std::string, HallOfFameSize> lstHigh{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+  std::array<std::string, HallOfFameSize> lstHigh = Repeated<HallOfFameSize>("-");
   std::array<HallRow, HallOfFameSize> rows;
 };
 

@@ -45,7 +45,7 @@ Int16 FiveWayDraw(Game& game) {
   // others.
   Int16 draw;
   do {
-    draw = RoundHalfEven(5 * game.random.Next());
+    draw = RoundHalfEven(CommentaryChoices * game.random.Next());
   } while (draw == 0);
   game.commentary.CommentDraw = draw;
   return draw;

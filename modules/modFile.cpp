@@ -33,14 +33,17 @@ constexpr const char* CannotSave = "Cannot save boxer";
 constexpr const char* CannotDelete = "Cannot delete boxer";
 constexpr std::string_view CareerExtension = ".box";
 
+// A new career draws one of three line-ups of the rivals' places: 2 x r rounds to 0, 1 or 2.
+constexpr int LineUps = 3;
+
 struct Rival {
   const char* Name;
   int Strength, Weight, Speed, Wins, Losses, KOs, Draws;
-  std::array<int, 3> RankByLineUp;
+  std::array<int, LineUps> RankByLineUp;
 };
 
 // The nine rivals of every new career, in roster order 1 to 9.
-constexpr std::array<Rival, RosterSize - 1> NewRivals = {{
+constexpr auto NewRivals = Exactly<RosterSize - 1, Rival>({
     {"Calvin Drummore", 90, 110, 70, 32, 3, 7, 2, {8, 0, 1}},
     {"Rollo Vantree", 95, 117, 65, 34, 5, 30, 3, {7, 7, 2}},
     {"Bram Kestovic", 86, 102, 78, 25, 4, 8, 5, {6, 8, 3}},
@@ -50,7 +53,23 @@ constexpr std::array<Rival, RosterSize - 1> NewRivals = {{
     {"Ezra Kolade", 100, 105, 60, 45, 3, 7, 1, {2, 3, 8}},
     {"Hollis Pryde", 87, 90, 78, 34, 5, 30, 2, {1, 2, 6}},
     {"Walt Brannigan", 88, 111, 77, 25, 4, 8, 4, {0, 1, 7}},
-}};
+});
+
+// Each line-up gives the rivals every place but the new player's last one, each once.
+constexpr bool LineUpsRankEveryRivalOnce() {
+  for (int lineUp = 0; lineUp < LineUps; ++lineUp) {
+    std::array<bool, RosterSize> taken{};
+    taken[LastPlace] = true;
+    for (const Rival& rival : NewRivals) {
+      const int rank = rival.RankByLineUp[lineUp];
+      if (rank < 0 || rank >= RosterSize || taken[rank]) return false;
+      taken[rank] = true;
+    }
+  }
+  return true;
+}
+static_assert(LineUpsRankEveryRivalOnce(),
+              "each line-up must give the rivals places 0 to 8, once each");
 
 RosterEntry NewPlayer(const std::string& name) {
   RosterEntry player;
@@ -342,7 +361,7 @@ void NewBoxer(Game& game) {
 
 void WriteNewRoster(Game& game, RecordWriter& file) {
   game.random.Reseed();
-  const int lineUp = RoundHalfEven(2 * game.random.Next());
+  const int lineUp = RoundHalfEven((LineUps - 1) * game.random.Next());
   for (const Rival& rival : NewRivals) WriteBoxerLine(file, NewRival(rival, lineUp));
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -13,7 +12,6 @@
 #include "CareerFiles.h"
 #include "DefaultHallOfFame.h"
 #include "Int16.h"
-#include "Random.h"
 #include "RecordFile.h"
 
 namespace ringvale::test {
@@ -353,8 +351,8 @@ TEST(RecordFile, TextThatIsNotUtf8IsReadAsWindows1252) {
   EXPECT_EQ(RecordReader("\"Andr\xe9\",1,2").String(), "Andr\u00e9");
 }
 
-// The 16-bit whole numbers the records and the rules are made of, and the clock's generator.
-TEST(Int16, ArithmeticOutside16BitsThrowsOverflow) {
+// The 16-bit whole numbers the records and the rules are made of.
+TEST(Int16, ArithmeticAndRoundingOutside16BitsThrowOverflow) {
   Int16 top = 32767;
   EXPECT_THROW(top + 1, OverflowError);
   EXPECT_THROW(top += 1, OverflowError);
@@ -362,26 +360,12 @@ TEST(Int16, ArithmeticOutside16BitsThrowsOverflow) {
   EXPECT_THROW(--Int16(-32768), OverflowError);
   EXPECT_THROW(Int16(40000), OverflowError);
   EXPECT_EQ(Int16(-300) * 100, -30000);
-}
-
-TEST(Int16, RoundHalfEvenSendsHalvesToTheEvenNeighbour) {
+  // Halves go to the even neighbour.
   for (const auto& [value, rounded] : std::vector<std::pair<double, int>>{
            {2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {0.5000001, 1}, {97.2, 97}, {32767.4, 32767}})
     EXPECT_EQ(RoundHalfEven(value), rounded) << value;
   for (const double value : {32767.5, 1e300, 0.0 / 0.0})
     EXPECT_THROW(RoundHalfEven(value), OverflowError) << value;
-}
-
-// Reseeds in the same clock tick must not repeat a sequence, and draws stay in [0, 1).
-TEST(ClockRandom, DrawsStayInTheUnitIntervalAndReseedsDiffer) {
-  ClockRandom random;
-  std::set<double> firsts;
-  for (int i = 0; i < 1000; ++i) {
-    random.Reseed();
-    firsts.insert(random.Next());
-  }
-  EXPECT_EQ(firsts.size(), 1000u);
-  EXPECT_TRUE(*firsts.begin() >= 0.0 && *firsts.rbegin() < 1.0);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "Game.h"
 #include "ScriptedRandom.h"
@@ -39,9 +41,9 @@ inline void Book(Game& game, int first, int second, int weeks) {
   roster[first].WeeksToBout = roster[second].WeeksToBout = weeks;
 }
 
-// The week's draw of two boxers: values whose 9 x r round to `matchA` and `matchB`.
-inline void PushDraw(ScriptedRandom& random, int matchA, int matchB) {
-  for (const int index : {matchA, matchB}) random.Push({index == 0 ? 0.0 : (index - 0.2) / 9});
+// The week's draw of boxers: values whose 9 x r round to each index in turn.
+inline void PushDraw(ScriptedRandom& random, std::same_as<int> auto... indexes) {
+  for (const int index : {indexes...}) random.Push({index == 0 ? 0.0 : (index - 0.2) / 9});
 }
 
 // Every rival trains speed: 2 x 0.5 rounds to 1.
@@ -70,5 +72,19 @@ inline void HoldRivalsBout(Game& game, ScriptedRandom& random, int a, int b) {
 
 // Commentary draws: 5 x 0.8 = 4, and text 4 of every round knocks no one down.
 inline constexpr double QuietComment = 0.8;
+
+// The player's bout: the bribe roll (none below 0), the introduction, then per round the unused
+// draw, twenty missed punches and, before the judges' round, the commentary.
+inline void PushPlayersBout(ScriptedRandom& random, double bribeRoll, double introduction,
+                            const std::vector<double>& comments) {
+  if (bribeRoll >= 0) random.Push({bribeRoll});
+  random.Push({introduction});
+  for (int round = 1; round <= int(comments.size()); ++round) {
+    random.Push({0.0});
+    PushMissedRounds(random, 1);
+    if (round < LastRound) random.Push({comments[round - 1]});
+  }
+}
+inline const std::vector<double> ToTheJudges(LastRound, QuietComment);  // ten quiet rounds
 
 }  // namespace ringvale::test

@@ -1,4 +1,4 @@
-// A week of the career: bookings and challenges, bouts, and the log they leave.
+// A week of the career: bookings and challenges, and training.
 
 #include <gtest/gtest.h>
 
@@ -6,18 +6,14 @@
 #include <functional>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "CareerFiles.h"
 #include "WeekSetup.h"
-#include "modComment.h"
-#include "modFights.h"
+#include "modBoxer.h"
 
 namespace ringvale::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The controls a challenge swaps: the boxer list, Arrange, Agree, Sign and Reject.
 std::array<bool, 5> Controls(const MainWindow& main) {
@@ -34,273 +30,148 @@ class BookingTest : public ::testing::Test {
     SetUpCareer(game);
     SwapRanks(game, 0, 5);
   }
-  // Rival 4 (rank 4, next above the player) is drawn against the player.
-  void ChallengeFrom(int rival) {
-    PushDraw(t.random, rival, 0);
+  // Next Week with these boxers drawn, or Challenge / Next Week with a place selected; then
+  // rival bouts in which no punch lands, and every rival trains speed. Rival 4 (place 4, next
+  // above the player) drawn against the player challenges him.
+  void Week(const std::vector<int>& drawn, int selected = -1, int rivalBouts = 0) {
+    t.random.values.clear();  // draws left by an earlier step are not this week's
+    for (const int index : drawn) PushDraw(t.random, index);
+    for (int bout = 0; bout < rivalBouts; ++bout) {
+      t.random.Push({0.0});
+      PushMissedRounds(t.random, SimulatedRounds);
+    }
     PushRivalTraining(t.random);
-    NextWeek(game);
+    selected < 0 ? NextWeek(game) : ArrangeBout(game, selected);
   }
   TestGame t;
   Game& game = t.game;
 };
 
-TEST_F(BookingTest, UnansweredChallengeLapsesWhenTheWeekAdvances) {
-  ChallengeFrom(4);
-  PushDraw(t.random, 2, 3);  // a rival bout drawn next week reuses MatchA and MatchB
-  PushRivalTraining(t.random);
-  NextWeek(game);
-  EXPECT_EQ(Controls(game.main), Arranging);
-  const Career before = game.career;
-  SignChallenge(game);
-  RejectChallenge(game);
-  EXPECT_EQ(game.career, before);
-  EXPECT_EQ(game.main.lblChallenge, "No one wants to fight you.");
-}
-
 TEST_F(BookingTest, WithoutACareerOrAfterTheLastYearNoButtonDoesAnything) {
-  for (const bool loaded : {false, true}) {
-    for (const auto button : {NextWeek, NextEvent, +[](Game& g) { ArrangeBout(g, 1); }}) {
-      SetUpCareer(game);
-      game.career.Year = RetirementYear;
-      if (!loaded) game.career = Career{};
-      const Career before = game.career;
-      button(game);
-      EXPECT_EQ(game.career, before) << loaded;
-    }
+  game.career.Year = RetirementYear;
+  for (const Career& career : {game.career, Career{}}) {
+    game.career = career;
+    NextWeek(game);
+    NextEvent(game);
+    ArrangeBout(game, 4);
+    EXPECT_EQ(game.career, career);
   }
-  game.career = Career{};
   SaveCareer(game);
   EXPECT_TRUE(Snapshot(t.folder.Path()).empty());
   const Shown noBoxer{"No boxer loaded!!", "Uh-oh!"};
   const Shown retired{"Sam has retired. Start a new boxer or load another career.", "Ringvale"};
   EXPECT_EQ(t.screen.messages,
-            (std::vector<Shown>{noBoxer, noBoxer, noBoxer, retired, retired, retired, noBoxer}));
+            (std::vector<Shown>{retired, retired, retired, noBoxer, noBoxer, noBoxer, noBoxer}));
   EXPECT_EQ(t.random.draws, 0);
   EXPECT_EQ(t.screen.freezes, 4);
-  EXPECT_FALSE(t.screen.frozen);
 }
 
-// New, a Load and the forced retirement end a waiting challenge, so no answer can book a bout in
-// another career; a Load that fails leaves it waiting.
-TEST_F(BookingTest, AWaitingChallengeBelongsToItsCareer) {
-  const std::filesystem::path rocky = t.folder.Path() / "Rocky.box",
-                              bad = t.folder.Path() / "Bad.box";
-  WriteBytes(rocky, Fixture("rocky-year3.box"));
-  WriteBytes(bad, Replaced(Fixture("rocky-year3.box"), ",208,", ",0,"));
-  // What ends it (none: the challenge comes in the last week of year 9), what shows.
-  const std::tuple<std::function<void()>, std::vector<Shown>, std::string> cases[] = {
-      {[&] { NewBoxer(game); }, {}, "No one wants to fight you."},
-      {[&] { LoadBoxer(game, rocky); }, {}, "You are fighting Bram Kestovic"},
-      {[&] { LoadBoxer(game, bad); },
-       {{Refused(bad) + "Line 1: the week count 0 is not 1 to 572.", "Cannot load boxer"}},
-       "Otto Varga challenges you to a fight"},
-      {nullptr,
-       {{"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"}},
-       "No one wants to fight you."},
-  };
-  for (const auto& [act, shown, lblChallenge] : cases) {
-    SCOPED_TRACE(lblChallenge + (act ? "" : ", at the retirement"));
+// While a challenge is open, accepting books both boxers for six weeks and refusing frees both at
+// 1000. Once either is booked, or they are no longer neighbours, an answer is refused. A
+// challenge lapses with its week, since the next draw reuses MatchA and MatchB, and ends with its
+// career (New or a Load, the forced retirement): an answer then does nothing at all.
+TEST_F(BookingTest, AChallengeCanBeAnsweredOnlyWhileItIsOpen) {
+  const std::vector<Shown> refused{{"That challenge is no longer open.", "Ringvale"}};
+  const std::vector<int> nextDraw{2, 3};  // a rival bout
+  // What comes between the challenge and the answers (none: the challenge's week ends the
+  // career), whether to accept first, what the answers say, and the label after them.
+  const std::tuple<std::function<void()>, bool, std::vector<Shown>, std::string> cases[] = {
+      {[&] { Book(game, 4, 3, 2); }, true, refused, "No one wants to fight you."},
+      {[&] { Book(game, 0, 6, 2); }, false, refused, "You are fighting Rafe Calder"},
+      {[&] { SwapRanks(game, 4, 1); }, true, refused, "No one wants to fight you."},
+      {[&] { NewBoxer(game); }, true, {}, "No one wants to fight you."},
+      {[&] { Week(nextDraw); }, true, {}, "No one wants to fight you."},
+      {nullptr, true, {}, "No one wants to fight you."}};
+  for (const auto& [act, signFirst, answered, lblChallenge] : cases) {
     game.career = Career{};
     SetUp();
-    t.random.values.clear();
-    t.screen.messages.clear();
     if (!act) game.career.Year = 9, game.career.Week = 52;
-    ChallengeFrom(4);
-    const Career before = game.career;
+    Week({4, 0});
     t.screen.inputs = {"Sam"};
-    t.random.Push({0.2});  // New's line-up
+    t.random.values = {0.2};  // New's line-up
     if (act) act();
-    const bool waiting = lblChallenge.ends_with("challenges you to a fight");
-    EXPECT_EQ(t.screen.messages, shown);
-    EXPECT_EQ(game.main.lblChallenge, lblChallenge);
-    EXPECT_EQ(Controls(game.main), waiting ? Challenged : Arranging);
-    if (waiting) {
-      EXPECT_EQ(game.career, before);
-      continue;
-    }
-    // Neither answer books anything now.
-    const Career after = game.career;
-    SignChallenge(game);
-    RejectChallenge(game);
-    EXPECT_EQ(game.career, after);
-    EXPECT_EQ(t.screen.messages, shown);
-  }
-}
-
-// Only a challenge whose boxers are still free neighbours can be answered.
-TEST_F(BookingTest, AnsweringAChallengeNoLongerOpenBooksNothing) {
-  const std::vector<std::function<void()>> changes = {
-      [&] { Book(game, 4, 3, 2); },    // the challenger is busy
-      [&] { Book(game, 0, 6, 2); },    // the player is
-      [&] { SwapRanks(game, 4, 1); },  // they are no longer neighbours
-  };
-  for (const auto answer : {SignChallenge, RejectChallenge}) {
-    for (const auto& change : changes) {
-      SetUp();
-      ChallengeFrom(4);
-      change();
-      t.screen.messages.clear();
-      const Career before = game.career;
-      answer(game);
-      EXPECT_EQ(t.screen.messages,
-                (std::vector<Shown>{{"That challenge is no longer open.", "Ringvale"}}));
-      EXPECT_EQ(game.career, before);
-      EXPECT_EQ(Controls(game.main), Arranging);
-      EXPECT_EQ(game.main.lblChallenge, game.career.Player().Opponent == 6
-                                            ? "You are fighting Rafe Calder"
-                                            : "No one wants to fight you.");
-    }
-  }
-}
-
-// Played bouts never leave the bars' range (the soak's transcript shows them); a hand-edited
-// file can, and then a score shows as a full or an empty bar.
-TEST(Fight, BarsShowScoresClampedToTheirRange) {
-  TestGame t;
-  SetUpCareer(t.game);
-  auto& roster = t.game.career.Roster;
-  roster[0] = {"Sam", 300, 300, 0, 0, 0, 0, 0, 0, 1, 2};            // scores 60
-  roster[2] = {"Deacon Flint", -400, 100, 0, 0, 0, 0, 0, 2, 1, 0};  // scores -30
-  t.game.bout.FighterA = 0;
-  t.game.bout.FighterB = 2;
-  t.random.Push({0.0, QuietComment, 0.0, QuietComment});  // bribe roll, introduction, round 1
-  LoadFight(t.game);
-  t.screen.fightOpen = true;  // as ShowFight would have it
-  DoRound(t.game);
-  EXPECT_EQ(std::pair(int(t.game.bout.ScoreA), int(t.game.bout.ScoreB)), std::pair(60, -30));
-  EXPECT_EQ(std::pair(t.game.fight.proStamina, t.game.fight.proRivStamina),
-            std::pair(FightBarTop, 0));
-}
-
-// The knock-out is announced with the paragraph that reported the third knock-down on show.
-TEST(Fight, DoubleKnockdownFromTwoAllKnocksOutThePlayer) {
-  TestGame t;
-  t.game.career.Roster[0].Name = "Sam";
-  t.game.bout.FighterB = 3;
-  std::vector<Shown> boxAtKnockOut;
-  t.screen.onMessage = [&](const Shown& shown) {
-    if (shown.title == "KO KO KO")
-      boxAtKnockOut.push_back({shown.prompt, t.game.fight.txtComments});
-  };
-  t.game.bout.FightRound = 8;
-  t.game.bout.KnockdownsA = t.game.bout.KnockdownsB = 2;
-  t.random.Push({0.2});  // the first text
-  CommentAfterRound(t.game);
-  EXPECT_EQ(boxAtKnockOut,
-            (std::vector<Shown>{{"Sam has been knocked out!!!", t.game.fight.txtComments}}));
-  EXPECT_TRUE(t.game.fight.txtComments.starts_with("It seemed over in that round twice"));
-}
-
-// Sam's career of a few bouts, each ending its own way, and two quiet weeks.
-struct LoggedCareer : TestGame {
-  LoggedCareer() {
-    SetUpCareer(game);
-    SwapRanks(game, 0, 4);  // Sam is ranked 4, Otto Varga champion
-    game.career.CareerPath = careerFile.string();
-    game.career.Player().Strength = 110;  // outscores every rival on points
-    game.career.Roster[2].Strength = 100;
-    // The player's bouts: no landed punch, quiet commentary; `bribe` 0.5 brings an offer.
-    const auto playersBout = [&](int rival, double bribe, std::function<void(Game&)> play) {
-      random.Push({bribe, QuietComment});
-      for (int round = 0; round < 10; ++round) {
-        random.Push({0.0});
-        PushMissedRounds(random, 1);
-        random.Push({QuietComment});
-      }
-      screen.playFight = std::move(play);
-      HoldBout(game, 0, rival);
-      random.values.clear();
-    };
-    playersBout(3, 0.0, [](Game& g) {
-      for (int round = 0; round < 10; ++round) DoRound(g);
-    });                                  // points win: purse 35000, Sam takes place 4
-    HoldRivalsBout(game, random, 5, 6);  // a draw
-    HoldRivalsBout(game, random, 1, 2);  // Deacon Flint outscores Ivo Marchetti
-    QuietWeek(game, random);
-    playersBout(4, 0.0, [](Game& g) {
-      DoRound(g);
-      DoRound(g);
-      g.bout.KnockdownsA = 3;
-      KnockOut(g);
-    });
-    playersBout(4, 0.0, RetireFromBout);
-    playersBout(4, 0.5, [&](Game& g) {  // a bribe of 80000 paid
-      DoRound(g);
-      random.values = {0.0};
-      Dive(g);
-    });
-    QuietWeek(game, random);
-    playersBout(4, 0.5, [&](Game& g) {  // caught: fined 50000
-      random.values = {0.6};
-      Dive(g);
-    });
-  }
-  fs::path careerFile = folder.Path() / "Sam.box";
-  fs::path logFile = folder.Path() / "Sam.log";
-};
-
-const std::string SamsLog =
-    "\"Ringvale fight log\",1,12\r\n"
-    "\"bout\",10,0,4,3,3,\"points\",10,35000\r\n"
-    "\"bout\",10,5,5,6,6,\"draw\",9,0\r\n"
-    "\"bout\",10,2,2,1,1,\"points\",9,0\r\n"
-    "\"bout\",11,4,0,0,3,\"knock-out\",2,0\r\n"
-    "\"bout\",11,4,0,0,3,\"retirement\",0,0\r\n"
-    "\"bout\",11,4,0,0,3,\"dive\",1,80000\r\n"
-    "\"week\",11,3,110,100,55000\r\n"
-    "\"bout\",12,4,0,0,3,\"dive\",0,-50000\r\n"
-    "\"week\",12,3,110,100,135000\r\n";
-
-TEST(FightLog, EveryBoutAndWeekIsSavedBesideTheCareerAndLoadsBack) {
-  LoggedCareer t;
-  SaveCareer(t.game);
-  const std::string careerBefore = ReadBytes(t.careerFile);
-  EXPECT_EQ(ReadBytes(t.logFile), SamsLog);
-  EXPECT_EQ(WeekText(53), "Year 1, Week 1");
-  EXPECT_EQ(BoutText(t.game.career, t.game.log.Bouts[0]), "Sam (5) beat Bram Kestovic (4)");
-  EXPECT_EQ(HowText(t.game.log.Bouts[0]), "on points after 10 rounds");
-  EXPECT_EQ(BoutText(t.game.career, t.game.log.Bouts[1]),
-            "Lenny Sorrel (6) drew with Rafe Calder (7)");
-
-  t.game.log = {};
-  t.screen.messages.clear();
-  LoadBoxer(t.game, t.careerFile);
-  EXPECT_TRUE(t.screen.messages.empty());
-  SaveCareer(t.game);  // the log read back saves the same bytes
-  EXPECT_EQ(ReadBytes(t.logFile), SamsLog);
-  EXPECT_EQ(ReadBytes(t.careerFile), careerBefore);
-}
-
-// Each bad log in turn is kept under a name of its own.
-TEST(FightLog, AMalformedLogIsReportedOnceAndSetAsideWhileTheCareerLoads) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {Replaced(SamsLog, ",1,12\r", ",1,11\r"),
-       "Line 1: it was saved with the career at week 11, the career file stands at week 12"},
-      {Replaced(SamsLog, "\"week\",11,3", "\"week\",11,10"),
-       "Line 8: rank 10 is not one of 0 to 9"},
-      {Replaced(SamsLog, "\"week\",11", "\"" + std::string(100000, 'w') + "\",11"),
-       "Line 8: \"wwwwwwwwwwwwwwwwwwwwwwww...\" is neither a bout nor a week"},
-      {SamsLog.substr(0, SamsLog.size() - 6), "Line 10: the line is cut off before its end"}};
-  LoggedCareer t;
-  SaveCareer(t.game);
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    const auto& [log, problem] = cases[i];
-    SCOPED_TRACE(problem);
-    WriteBytes(t.logFile, log);
+    SCOPED_TRACE(lblChallenge + (signFirst ? ", accepted first" : ""));
+    const Career before = game.career;
     t.screen.messages.clear();
-    LoadBoxer(t.game, t.careerFile);
-    const std::string damaged =
-        t.logFile.string() + ".damaged" + (i == 0 ? "" : "." + std::to_string(i + 1));
-    EXPECT_EQ(t.screen.messages,
-              (std::vector<Shown>{{"\"" + t.logFile.string() +
-                                       "\" is not a fight log that can be read.\n" + problem +
-                                       ".\nIt has been set aside as \"" + damaged +
-                                       "\".\nThe career goes on with an empty fight log.",
-                                   "Ringvale"}}));
-    EXPECT_EQ(t.game.main.lblWeeks, "Year : 0, Week : 12");
-    EXPECT_TRUE(t.game.log.Empty());
-    EXPECT_EQ(ReadBytes(damaged), log);
-    EXPECT_FALSE(fs::exists(t.logFile));
+    signFirst ? SignChallenge(game) : RejectChallenge(game);
+    signFirst ? RejectChallenge(game) : SignChallenge(game);
+    EXPECT_EQ(t.screen.messages, answered);
+    EXPECT_EQ(game.career, before);
+    EXPECT_EQ(game.main.lblChallenge, lblChallenge);
+    EXPECT_EQ(Controls(game.main), Arranging);
+  }
+  for (const auto answer : {SignChallenge, RejectChallenge}) {
+    SetUp();
+    Week({4, 0});
+    answer(game);
+    const auto& boxers = game.career.Roster;
+    EXPECT_EQ(std::tuple(int(boxers[0].Opponent), int(boxers[4].Opponent),
+                         int(boxers[0].WeeksToBout), int(boxers[4].WeeksToBout)),
+              answer == SignChallenge ? std::tuple(4, 0, 6, 6) : std::tuple(100, 100, 1000, 1000));
+  }
+}
+
+// A week books two free rivals next to each other in the ranking, or brings the challenge of the
+// free player's free neighbour (a player drawn first is drawn again); Challenge / Next Week books
+// the player's free neighbour or says why not. Each bout is listed once, lower index first, and
+// counted down: Bram Kestovic and Otto Varga, due this week, end it free, the one counted down
+// after the bout at 999. A boxer never booked stays at 0. Every rival trains, Ivo Marchetti too.
+TEST_F(BookingTest, AWeekBooksOnlyFreeNeighboursAndFreesThePairsItFights) {
+  // The boxers drawn or the place selected, and the new bout listed, the challenge or what is
+  // said instead ("" for nothing).
+  const std::tuple<std::vector<int>, int, std::string> cases[] = {
+      {{1, 2}, -1, "Ivo Marchetti vs Deacon Flint in 5 week(s)"},
+      {{6, 8}, -1, ""},
+      {{2, 3}, -1, ""},
+      {{0, 2, 1}, -1, "Ivo Marchetti vs Deacon Flint in 5 week(s)"},
+      {{6, 0}, -1, "Rafe Calder challenges you to a fight"},
+      {{}, 6, "Sam vs Rafe Calder in 5 week(s)"},
+      {{}, 4, "Boxer is busy"},
+      {{}, 5, "Don't play with yourself"},
+      {{}, 3, "Too much of a skill difference"}};
+  for (const auto& [drawn, selected, shown] : cases) {
+    SCOPED_TRACE(shown);
+    SetUp();
+    t.screen.messages.clear();
+    Book(game, 3, 4, 1);
+    game.career.Roster[9].WeeksToBout = 0;
+    Week(drawn, selected, 1);
+    const bool booked = shown.ends_with("week(s)"), challenged = shown.ends_with("fight");
+    EXPECT_EQ(game.main.comUpcoming, booked ? std::vector{shown} : std::vector<std::string>{});
+    EXPECT_EQ(Controls(game.main), challenged ? Challenged : Arranging);
+    std::vector<std::string> said, expected{"Bram Kestovic has drawn with Otto Varga"};
+    for (const Shown& message : t.screen.messages) said.push_back(message.prompt);
+    if (selected >= 0)
+      expected.insert(expected.begin(), booked ? "The fight has been arranged" : shown);
+    EXPECT_EQ(said, expected);
+    EXPECT_EQ(game.career.Week, 11);
+    const auto& boxers = game.career.Roster;
+    EXPECT_EQ(std::tuple(int(boxers[3].WeeksToBout), int(boxers[4].WeeksToBout),
+                         int(boxers[9].WeeksToBout), int(boxers[1].Weight)),
+              std::tuple(1000, 999, 0, 99));
+  }
+}
+
+// A week of training raises one quality and costs others. A quality at or past a limit is first
+// set two inside it, and the player's week first lifts what a bout left at a floor.
+TEST(Training, EachFocusRaisesOneQualityAtTheCostOfOthersWithinTheLimits) {
+  using Qualities = std::array<int, 3>;  // Strength, Weight, Speed
+  // The focus, whether a rival trains it, the qualities before and after.
+  using enum Focus;
+  const std::tuple<Focus, bool, Qualities, Qualities> cases[] = {
+      {Power, false, {90, 100, 70}, {92, 100, 69}}, {Power, false, {100, 80, 50}, {100, 82, 51}},
+      {Speed, false, {90, 100, 45}, {90, 99, 54}},  {Rest, false, {81, 119, 51}, {80, 122, 50}},
+      {Rest, false, {80, 120, 50}, {81, 121, 51}},  {Power, true, {100, 100, 50}, {100, 100, 51}},
+      {Speed, true, {90, 80, 70}, {90, 80, 72}},    {Speed, true, {90, 81, 100}, {90, 79, 100}},
+      {Rest, true, {80, 120, 50}, {81, 122, 51}}};
+  for (const auto& [focus, rival, before, after] : cases) {
+    TestGame t;
+    RosterEntry& boxer = t.game.career.Roster[rival ? 1 : 0];
+    boxer.Strength = before[0], boxer.Weight = before[1], boxer.Speed = before[2];
+    t.game.main.focus = focus;
+    t.random.Push({0.2 + 0.3 * int(focus)});  // a rival's focus: 2 x r rounds to 0, 1 or 2
+    rival ? TrainRival(t.game, 1) : TrainPlayer(t.game);
+    EXPECT_EQ((Qualities{boxer.Strength, boxer.Weight, boxer.Speed}), after) << before[0];
   }
 }
 

@@ -2,9 +2,7 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <random>
-#include <string>
 
 #include "Game.h"
 #include "RecordingScreen.h"
@@ -25,19 +23,18 @@ class AutoPlayer {
     screen.playFight = [this, &screen](Game& fighting) {
       for (int press = 0; screen.fightOpen && press < 12; ++press) {
         if (fighting.fight.cmdDiveVisible && Chance(0.15))
-          Do("dive", Dive, fighting);
+          Do(Dive, fighting);
         else if (Chance(0.02))
-          Do("retirement", RetireFromBout, fighting);
+          Do(RetireFromBout, fighting);
         else
-          Do("round", DoRound, fighting);
+          Do(DoRound, fighting);
       }
     };
   }
 
   // The player's turn of one week: answer a waiting challenge, then move the week on.
   void AnswerChallenge() {
-    if (game_.booking.ChallengePending)
-      Chance(0.7) ? Do("accepted", SignChallenge, game_) : Do("rejected", RejectChallenge, game_);
+    if (game_.booking.ChallengePending) Do(Chance(0.7) ? SignChallenge : RejectChallenge, game_);
   }
 
   void PlayWeek() {
@@ -47,20 +44,16 @@ class AutoPlayer {
       // Mostly the boxer just above him; otherwise any line of the list, or none (-1).
       const int above = game_.career.Player().Rank - 1;
       ArrangeBout(game_, Chance(0.6) ? above : Pick(11) - 1);
-      ++did["arranged"];
     } else {
       NextWeek(game_);
     }
   }
 
-  // What the player did, so a soak can show it tried everything.
-  std::map<std::string, int> did;
   std::function<void()> afterEach;  // called after each thing the player does
 
  private:
-  void Do(const std::string& what, void (*action)(Game&), Game& game) {
+  void Do(void (*action)(Game&), Game& game) {
     action(game);
-    ++did[what];
     if (afterEach) afterEach();
   }
   bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(choices_) < p; }

@@ -28,6 +28,7 @@
 #include "QtScreen.h"
 #include "Twips.h"
 #include "frmAbout.h"
+#include "frmChart.h"
 #include "frmFightLog.h"
 #include "frmHigh.h"
 #include "frmRecords.h"
@@ -160,7 +161,7 @@ void frmMain::BuildMenus() {
   add(mnuOptions, "mnuFightLog", QStringLiteral("&Fight Log"), QKeySequence(Qt::CTRL | Qt::Key_L),
       [this] { ShowSideWindow(fightLog_, Make<frmFightLog>); });
   add(mnuOptions, "mnuChart", QStringLiteral("&Career Chart"), QKeySequence(Qt::CTRL | Qt::Key_G),
-      [this] { ShowSideWindow(chart_, LoadCareerChart); });
+      [this] { ShowSideWindow(chart_, Make<frmChart>); });
   mnuOptions->addSeparator()->setObjectName("mnubar");
   add(mnuOptions, "mnuAbout", QStringLiteral("&About..."), QKeySequence(),
       [this] { mnuAbout_Click(); });
@@ -459,7 +460,6 @@ void frmMain::ShowSideWindow(QPointer<CareerWindow>& window,
                              CareerWindow* (*make)(ringvale::Game&)) {
   if (!window) {
     window = make(game_);
-    if (!window) return;
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
   window->Redraw();

@@ -3,12 +3,19 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QValueAxis>
+#include <memory>
+#include <tuple>
 
 #include "AutoPlayer.h"
 #include "CareerFiles.h"
+#include "QtScreen.h"
 #include "Widgets.h"
 #include "frmMain.h"
 
@@ -20,6 +27,20 @@ QStringList Column(const QTableView& table, int column, int role = Qt::DisplayRo
   for (int row = 0; row < table.model()->rowCount(); ++row)
     cells << table.model()->index(row, column).data(role).toString();
   return cells;
+}
+
+QList<QStringList> Rows(const QAbstractItemModel& model) {
+  QList<QStringList> rows;
+  for (int row = 0; row < model.rowCount(); ++row) {
+    rows.append(QStringList());
+    for (int column = 0; column < model.columnCount(); ++column)
+      rows.last() << model.index(row, column).data().toString();
+  }
+  return rows;
+}
+
+QList<QStringList> Rows(const QTableView& table) {
+  return Rows(*table.model());
 }
 
 TEST(CareerWindows, RecordsShowTheLoadedCareerSortedByAnyColumnAndFollowTheWeeks) {
@@ -84,25 +105,41 @@ struct PlayedCareer {
   AutoPlayer player{game, screen, 5};
 };
 
-TEST(CareerWindows, TheFightLogListsEveryBoutNewestFirstAndFiltersThePlayers) {
-  PlayedCareer p;
-  frmMain main(p.game);
+// Bouts of Rocky's career (he is boxer 0, place 6) as the log keeps them, and as the player reads
+// them, newest first.
+TEST(CareerWindows, TheFightLogShowsEachBoutAsWrittenNewestFirstAndFiltersThePlayers) {
+  LoadedGame t;
+  t.game.log.Bouts = {{168, 5, 4, 0, 5, Ending::KnockOut, 6, 0},
+                      {170, 0, 5, 5, 4, Ending::Points, 10, 35000},
+                      {171, 7, 0, 8, 1, Ending::Draw, 9, 0},
+                      {172, 5, 4, 0, 5, Ending::Dive, 0, -50000}};
+  frmMain main(t.game);
   QWidget& window = OpenedBy(main, "mnuFightLog", "frmFightLog");
   auto& table = *Child<QTableView>(window, "tblFightLog");
-  const auto& bouts = p.game.log.Bouts;
-  ASSERT_EQ(table.model()->rowCount(), int(bouts.size()));
-  EXPECT_EQ(Column(table, 0)[0].toStdString(), WeekText(bouts.back().Week));
-  EXPECT_EQ(Column(table, 1).last().toStdString(), BoutText(p.game.career, bouts.front()));
+  const QList<QStringList> rows = {
+      {"Year 3, Week 16", "Teo Vasquero (5) beat Rocky, Jr (6)", "by a dive before the first bell",
+       "-$50000"},
+      {"Year 3, Week 15", "Ezra Kolade (C) drew with Hollis Pryde (2)", "a draw after 9 rounds",
+       ""},
+      {"Year 3, Week 14", "Rocky, Jr (6) beat Teo Vasquero (5)", "on points after 10 rounds",
+       "$35000"},
+      {"Year 3, Week 12", "Teo Vasquero (5) beat Rocky, Jr (6)", "by knock-out in round 6", ""}};
+  EXPECT_EQ(Rows(table), rows);
   Render(window, "frmFightLog.png");
+  // A dive's money is settled after its bout has been shown: the row changes in place.
+  QSignalSpy reset(table.model(), &QAbstractItemModel::modelReset);
+  t.game.log.Bouts.back().Money = 100000;
+  main.Redraw();
+  EXPECT_EQ(Column(table, 3), QStringList({"$100000", "", "$35000", ""}));
+  EXPECT_EQ(reset.count(), 0);
+  t.game.log.Bouts.back().Money = -50000;
+  main.Redraw();
 
   Child<QCheckBox>(window, "chkMine")->click();
-  const auto mine = std::count_if(bouts.begin(), bouts.end(),
-                                  [](const BoutRecord& bout) { return bout.Involves(0); });
-  ASSERT_GT(mine, 5);
-  EXPECT_EQ(table.model()->rowCount(), mine);
-  for (const QString& text : Column(table, 1, Qt::AccessibleTextRole))
-    EXPECT_TRUE(text.startsWith("Your bout: ")) << text.toStdString();
-  EXPECT_TRUE(table.model()->index(0, 1).data(Qt::FontRole).value<QFont>().bold());
+  EXPECT_EQ(Rows(table), QList<QStringList>({rows[0], rows[2], rows[3]}));
+  EXPECT_EQ(Column(table, 1, Qt::AccessibleTextRole)[1],
+            "Your bout: Rocky, Jr (6) beat Teo Vasquero (5)");
+  EXPECT_TRUE(table.model()->index(2, 1).data(Qt::FontRole).value<QFont>().bold());
   ExpectEscapeCloses(window, "chkMine");
 }
 
@@ -134,14 +171,128 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   for (const char* chart : {"chtStrength", "chtSpeed", "chtMoney"}) expectWholeSteps(chart);
   Render(window, "frmChart.png");
 
-  p.player.PlayWeek();
-  main.Redraw();
-  EXPECT_EQ(points("chtMoney").size(), 209);
   p.screen.inputs = {"Kid"};
   Child<QAction>(main, "mnuNew")->trigger();
   EXPECT_TRUE(points("chtSpeed").isEmpty());
   EXPECT_EQ(expectWholeSteps("chtSpeed"), 0);  // nothing below 0 before the first week
   ExpectEscapeCloses(window, "chtMoney");
+}
+
+// Each reads to assistive technology as a window with its title, around its controls, as the
+// main window does.
+TEST(CareerWindows, EachReadsAsAWindowWithItsTitle) {
+  TestGame t;
+  frmMain main(t.game);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&main)->role(), QAccessible::Window);
+  for (const auto& [menu, name, title, control] :
+       {std::tuple{"mnuRecords", "frmRecords", "Ringvale - Records", "tblRecords"},
+        {"mnuFightLog", "frmFightLog", "Ringvale - Fight Log", "tblFightLog"},
+        {"mnuChart", "frmChart", "Ringvale - Career Chart", "chtMoney"}}) {
+    QWidget& window = OpenedBy(main, menu, name);
+    const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(reader->role(), QAccessible::Window) << name;
+    EXPECT_EQ(reader->text(QAccessible::Name), title);
+    for (const char* inside : {control, "cmdClose"})
+      EXPECT_EQ(QAccessible::queryAccessibleInterface(Child(window, inside))->parent()->object(),
+                &window)
+          << inside;
+  }
+}
+
+// Rocky's career played on with the real window system and every career window open. A week adds
+// the new bouts on top of the log and a point to each chart, and tells of each records cell that
+// now reads differently, one by one: nothing already shown is laid out again. A results box shows
+// the bout it speaks of. Only another career starts the windows afresh.
+TEST(CareerWindows, AWeekAddsOnlyWhatChangedAndABoxShowsItFirst) {
+  TempFolder folder;
+  SeededRandom random(5);
+  QtScreen screen;
+  Game game(screen, random, folder.Path());
+  screen.SetGame(game);
+  WriteBytes(folder.Path() / "Rocky.box", Fixture("rocky-year3.box"));
+  LoadBoxer(game, folder.Path() / "Rocky.box");
+  frmMain main(game);
+  auto& log = *Child<QTableView>(OpenedBy(main, "mnuFightLog", "frmFightLog"), "tblFightLog");
+  const auto& records =
+      *static_cast<QSortFilterProxyModel*>(
+           Child<QTableView>(OpenedBy(main, "mnuRecords", "frmRecords"), "tblRecords")->model())
+           ->sourceModel();
+  QWidget& chart = OpenedBy(main, "mnuChart", "frmChart");
+  std::vector<std::unique_ptr<QSignalSpy>> resets, added, replaced;
+  for (const QAbstractItemModel* model :
+       {static_cast<const QAbstractItemModel*>(log.model()), &records}) {
+    resets.push_back(std::make_unique<QSignalSpy>(model, &QAbstractItemModel::modelReset));
+    resets.push_back(std::make_unique<QSignalSpy>(model, &QAbstractItemModel::layoutChanged));
+  }
+  for (auto* view : chart.findChildren<QChartView*>()) {
+    auto* series = static_cast<QLineSeries*>(view->chart()->series()[0]);
+    added.push_back(std::make_unique<QSignalSpy>(series, &QXYSeries::pointAdded));
+    replaced.push_back(std::make_unique<QSignalSpy>(series, &QXYSeries::pointsReplaced));
+  }
+  ASSERT_EQ(added.size(), 4u);
+  QSignalSpy inserted(log.model(), &QAbstractItemModel::rowsInserted);
+  QSignalSpy cells(&records, &QAbstractItemModel::dataChanged);
+
+  // Teo Vasquero and Dewey Marchbank meet in the second week.
+  for (const int week : {1, 2}) {
+    SCOPED_TRACE(week);
+    const QList<QStringList> logBefore = Rows(log);
+    QList<std::pair<QList<QStringList>, int>> stages = {{Rows(records), 0}};
+    QString boxSaid;
+    QStringList topRowThen;
+    if (week == 2) {
+      OnNextModal([&](QWidget* box) {
+        boxSaid = qobject_cast<QMessageBox*>(box)->text();
+        topRowThen = Rows(log).value(0);
+        stages.append({Rows(records), int(cells.count())});
+        EXPECT_EQ(inserted.count(), 1);
+        QTest::keyClick(box, Qt::Key_Return);
+      });
+    }
+    inserted.clear();
+    cells.clear();
+    Child<QPushButton>(main, "cmdNextWeek")->click();
+
+    const QList<QStringList> logAfter = Rows(log);
+    const int newRows = int(game.log.Bouts.size()) - int(logBefore.size());
+    EXPECT_EQ(newRows, week == 2 ? 1 : 0);
+    EXPECT_EQ(inserted.count(), newRows);
+    if (newRows > 0) {
+      EXPECT_EQ(inserted[0][1].toInt(), 0);
+      EXPECT_EQ(logAfter.mid(1), logBefore);
+      EXPECT_EQ(topRowThen, logAfter[0]);
+      const QString winner = boxSaid.section(" has ", 0, 0);
+      EXPECT_TRUE(logAfter[0][1].startsWith(winner + " (")) << boxSaid.toStdString();
+    }
+    // Between two drawings (the box, the end of the week) each cell that changed is told once.
+    stages.append({Rows(records), int(cells.count())});
+    for (int stage = 1; stage < stages.size(); ++stage) {
+      const auto& [before, from] = stages[stage - 1];
+      const auto& [after, to] = stages[stage];
+      QSet<QPair<int, int>> changed, told;
+      for (int row = 0; row < after.size(); ++row)
+        for (int column = 0; column < after[row].size(); ++column)
+          if (after[row][column] != before[row][column]) changed.insert({row, column});
+      for (int i = from; i < to; ++i) {
+        const QModelIndex cell = cells[i][0].toModelIndex();
+        EXPECT_EQ(cell, cells[i][1].toModelIndex());
+        told.insert({cell.row(), cell.column()});
+      }
+      EXPECT_GT(changed.size(), 0);
+      EXPECT_EQ(told, changed);
+      EXPECT_EQ(told.size(), to - from);
+    }
+    for (const auto& spy : added) EXPECT_EQ(spy->count(), week);
+  }
+  for (const auto& spy : resets) EXPECT_EQ(spy->count(), 0);
+  for (const auto& spy : replaced) EXPECT_EQ(spy->count(), 0);
+
+  WriteBytes(folder.Path() / "Other.box", Fixture("rocky-year3.box"));
+  LoadBoxer(game, folder.Path() / "Other.box");
+  main.Redraw();
+  EXPECT_EQ(Rows(log), QList<QStringList>());
+  EXPECT_EQ(resets[0]->count(), 1);
+  for (const auto& spy : replaced) EXPECT_EQ(spy->count(), 1);
 }
 
 }  // namespace

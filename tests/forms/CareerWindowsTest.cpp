@@ -126,13 +126,22 @@ TEST(CareerWindows, TheFightLogShowsEachBoutAsWrittenNewestFirstAndFiltersThePla
       {"Year 3, Week 12", "Teo Vasquero (5) beat Rocky, Jr (6)", "by knock-out in round 6", ""}};
   EXPECT_EQ(Rows(table), rows);
   Render(window, "frmFightLog.png");
-  // A dive's money is settled after its bout has been shown: the row changes in place.
+  // A dive's money is settled after its bout has been shown: that row alone is drawn again. A
+  // change further back means another career, laid out afresh.
+  QSignalSpy changed(table.model(), &QAbstractItemModel::dataChanged);
   QSignalSpy reset(table.model(), &QAbstractItemModel::modelReset);
   t.game.log.Bouts.back().Money = 100000;
   main.Redraw();
   EXPECT_EQ(Column(table, 3), QStringList({"$100000", "", "$35000", ""}));
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed[0][0].toModelIndex().row(), 0);
   EXPECT_EQ(reset.count(), 0);
   t.game.log.Bouts.back().Money = -50000;
+  t.game.log.Bouts.front().Round = 7;
+  main.Redraw();
+  EXPECT_EQ(Column(table, 2).last(), "by knock-out in round 7");
+  EXPECT_EQ(reset.count(), 1);
+  t.game.log.Bouts.front().Round = 6;
   main.Redraw();
 
   Child<QCheckBox>(window, "chkMine")->click();
@@ -213,10 +222,8 @@ TEST(CareerWindows, AWeekAddsOnlyWhatChangedAndABoxShowsItFirst) {
   LoadBoxer(game, folder.Path() / "Rocky.box");
   frmMain main(game);
   auto& log = *Child<QTableView>(OpenedBy(main, "mnuFightLog", "frmFightLog"), "tblFightLog");
-  const auto& records =
-      *static_cast<QSortFilterProxyModel*>(
-           Child<QTableView>(OpenedBy(main, "mnuRecords", "frmRecords"), "tblRecords")->model())
-           ->sourceModel();
+  auto& recordsTable = *Child<QTableView>(OpenedBy(main, "mnuRecords", "frmRecords"), "tblRecords");
+  const auto& records = *static_cast<QSortFilterProxyModel*>(recordsTable.model())->sourceModel();
   QWidget& chart = OpenedBy(main, "mnuChart", "frmChart");
   std::vector<std::unique_ptr<QSignalSpy>> resets, added, replaced;
   for (const QAbstractItemModel* model :
@@ -286,6 +293,11 @@ TEST(CareerWindows, AWeekAddsOnlyWhatChangedAndABoxShowsItFirst) {
   }
   for (const auto& spy : resets) EXPECT_EQ(spy->count(), 0);
   for (const auto& spy : replaced) EXPECT_EQ(spy->count(), 0);
+  // The columns grew with what was added: every cell shows whole.
+  for (const QTableView* table : {&log, &recordsTable})
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+      EXPECT_GE(table->columnWidth(column),
+                static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(column));
 
   WriteBytes(folder.Path() / "Other.box", Fixture("rocky-year3.box"));
   LoadBoxer(game, folder.Path() / "Other.box");

@@ -50,7 +50,11 @@ CareerWindow::CareerWindow(ringvale::Game& game, const char* name, const QString
   (void)readAsWindow;
   setObjectName(name);
   setWindowTitle(title);
-  setFont(SansFont());
+  QFont font = SansFont();
+  // Their tables are drawn again every week: Latin names are not worth shaping anew each time
+  // (text whose script needs shaping still gets it).
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  setFont(font);
   auto* layout = new QVBoxLayout(this);
   body_ = new QVBoxLayout;
   layout->addLayout(body_, 1);

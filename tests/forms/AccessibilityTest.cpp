@@ -37,6 +37,13 @@ TEST(AccessibilityTest, EveryWindowNamesItsControlsAndTabsDownTheScreen) {
       std::make_unique<frmSplash>(t.game),   std::make_unique<frmRecords>(t.game),
       std::make_unique<frmFightLog>(t.game), std::make_unique<frmChart>(t.game)};
   for (const auto& window : windows) Walk(*window);
+  // The windows beside the main one read as windows with their titles, as the main one does.
+  for (QWidget* window :
+       {windows[3].get(), windows[4].get(), windows[5].get(), static_cast<QWidget*>(&main)}) {
+    const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window);
+    EXPECT_EQ(std::pair(reader->role(), reader->text(QAccessible::Name)),
+              std::pair(QAccessible::Window, window->windowTitle()));
+  }
 
   QtScreen screen;
   auto walkThenClose = [](QWidget* modal) {

@@ -57,6 +57,24 @@ double WholeStep(double span) {
   }
 }
 
+// Adds `points` to the line of `series` in `view` and draws again only the line's new end, where
+// Qt would draw the whole plot again. The view passes over what the chart asks to draw until the
+// chart has asked, which it does once back in the event loop.
+void AppendDrawingTheEnd(QChartView& view, QLineSeries& series, const QList<QPointF>& points) {
+  QPolygonF end(points);
+  if (series.count() > 0) end.prepend(series.at(series.count() - 1));
+  view.setViewportUpdateMode(QGraphicsView::NoViewportUpdate);
+  series.append(points);
+  QChart* chart = view.chart();
+  for (QPointF& point : end) point = chart->mapToScene(chart->mapToPosition(point, &series));
+  const int pen = series.pen().width() + 1;
+  view.viewport()->update(
+      view.mapFromScene(end.boundingRect()).boundingRect().adjusted(-pen, -pen, pen, pen));
+  QMetaObject::invokeMethod(
+      &view, [&view] { view.setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate); },
+      Qt::QueuedConnection);
+}
+
 }  // namespace
 
 frmChart::frmChart(ringvale::Game& game)
@@ -126,10 +144,11 @@ void frmChart::Redraw() {
       high = std::max(high, value);
       if (i >= from) points.append({Years(weeks[i].Week), value});
     }
-    if (afresh)
-      plot.series->replace(points);
-    else
-      plot.series->append(points);
+    const auto axes = [&plot] {
+      return std::array{plot.years->min(), plot.years->max(), plot.values->min(),
+                        plot.values->max()};
+    };
+    const auto axesBefore = axes();
     // Whole years along the bottom.
     const double span = std::max(1.0, lastYear - firstYear);
     plot.years->setRange(firstYear, firstYear + span);
@@ -145,6 +164,12 @@ void frmChart::Redraw() {
       plot.values->setRange(bottom, top);
       plot.values->setTickCount(int(std::lround((top - bottom) / step)) + 1);
     }
+    if (afresh)
+      plot.series->replace(points);
+    else if (!points.isEmpty() && axes() == axesBefore)
+      AppendDrawingTheEnd(*plot.view, *plot.series, points);
+    else
+      plot.series->append(points);
     const QString latest =
         weeks.empty() ? QStringLiteral("no weeks played yet")
                       : QStringLiteral("latest %1").arg(Value(chart, weeks.back()), 0, 'f', 0);

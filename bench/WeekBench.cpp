@@ -93,7 +93,10 @@ class BoxAnswerer final : public QObject {
     if (box != nullptr && event->type() == QEvent::Paint && !box->property("answered").toBool()) {
       box->setProperty("answered", true);
       ++answered;
-      QTimer::singleShot(0, box, [box] { box->done(QMessageBox::Ok); });
+      QTimer::singleShot(0, box, [box] {
+        box->setProperty("answered", false);  // the game shows the same box again
+        box->done(QMessageBox::Ok);
+      });
     }
     return false;
   }

@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <optional>
 #include <stdexcept>
 
 #include "Game.h"
 #include "frmFight.h"
 #include "frmMain.h"
+
+QtScreen::~QtScreen() {
+  delete box_;
+}
 
 void QtScreen::SetMainWindow(frmMain* main) {
   main_ = main;
@@ -46,10 +51,24 @@ void PrepareBox(QMessageBox& box) {
 
 void QtScreen::Message(const std::string& prompt, const std::string& title) {
   RedrawOpenWindows();
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(prompt), QMessageBox::Ok, DialogParent());
-  PrepareBox(box);
-  box.exec();
+  QWidget* parent = DialogParent();
+  // One box serves message after message: making a window anew for each took longer than
+  // drawing the week it speaks of. A message while that box is up gets a box of its own.
+  std::optional<QMessageBox> nested;
+  QMessageBox* box = box_;
+  if (box_ && box_->isVisible()) {
+    box = &nested.emplace(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok, parent);
+    PrepareBox(*box);
+  } else if (!box_ || box_->parentWidget() != parent) {
+    delete box_;
+    box = box_ =
+        new QMessageBox(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok, parent);
+    PrepareBox(*box);
+  }
+  box->setWindowTitle(QString::fromStdString(title));
+  box->setText(QString::fromStdString(prompt));
+  box->setAttribute(Qt::WA_Moved, false);  // centred on its window again
+  box->exec();
 }
 
 bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {

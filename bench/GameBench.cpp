@@ -13,7 +13,8 @@ namespace ringvale::test {
 namespace {
 
 // NewBoxer, 520 weeks of an automatic player, the forced retirement and a save of the career
-// and its fight log, with the game's own clock-seeded generator. The folder is in memory: this measures the game, not the disk.
+// and its fight log, with the game's own clock-seeded generator. The folder is in memory: this
+// measures the game, not the disk.
 void WholeCareer(benchmark::State& state) {
   TempFolder folder;
   ClockRandom random;

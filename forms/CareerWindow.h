@@ -2,16 +2,21 @@
 
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
-namespace ringvale {
-struct Game;
-}
+#include "Game.h"
+
 class QBoxLayout;
 class QPushButton;
 class QTableView;
 
 // A window beside the main window that shows part of the career and follows it while open:
-// the main window calls Redraw() whenever it redraws itself. Escape or Close closes it.
+// the main window calls Redraw() whenever it redraws itself, and the window then changes only
+// what changed in the career. Escape or Close closes it. Assistive technology reads it as a
+// window with its title.
 class CareerWindow : public QWidget {
   Q_OBJECT
 
@@ -24,8 +29,9 @@ class CareerWindow : public QWidget {
   QBoxLayout* Body() const { return body_; }
   // Made last, so Tab reaches it after the window's own controls.
   void AddCloseButton();
-  // Widens `table` (and so the window) until every column shows whole, and makes it tall enough
-  // for `rows` rows; it never shrinks, so the window does not jump from week to week.
+  // Keeps every column of `table` wide enough for its cells, measuring only the rows its model
+  // adds or changes, and the table tall enough for `rows` rows. The table never narrows, so the
+  // window does not jump from week to week.
   static void FitTable(QTableView* table, int rows = 0);
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -36,9 +42,26 @@ class CareerWindow : public QWidget {
   QBoxLayout* buttons_;
 };
 
-// The career chart, from the module built and installed with the game, loaded on first use so
-// that Qt Charts does not slow every start. Null, after saying why, if the module cannot load.
-CareerWindow* LoadCareerChart(ringvale::Game& game);
+// What a window has shown of one of the log's lists (bouts or weeks). Within one career a list
+// only grows, and only a last entry may still change (a bout's money is settled after it), so a
+// window adds or redraws just those; a list that shrank or another career file means a career
+// replaced by New or Load, shown afresh.
+template <class Entry>
+struct ShownLog {
+  std::string career;          // the career file it came from
+  std::vector<Entry> entries;  // oldest first, as shown
+
+  // The first entry of `now` that differs from what was shown (entries.size() when the list only
+  // grew), or nothing when `now` belongs to another career.
+  std::optional<std::size_t> FirstChange(const ringvale::Game& game,
+                                         const std::vector<Entry>& now) const {
+    if (game.career.CareerPath != career || now.size() < entries.size()) return std::nullopt;
+    const auto first = std::size_t(
+        std::mismatch(entries.begin(), entries.end(), now.begin()).first - entries.begin());
+    if (first + 1 < entries.size()) return std::nullopt;
+    return first;
+  }
+};
 
 // How a table marks the player's own rows (bold on a tint) for a font, background or
 // foreground role; an empty value for any other role.

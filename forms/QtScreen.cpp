@@ -4,11 +4,16 @@
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <optional>
 #include <stdexcept>
 
 #include "Game.h"
 #include "frmFight.h"
 #include "frmMain.h"
+
+QtScreen::~QtScreen() {
+  delete box_;
+}
 
 void QtScreen::SetMainWindow(frmMain* main) {
   main_ = main;
@@ -76,8 +81,24 @@ class GameBox final : public QMessageBox {
 void QtScreen::Message(const std::string& prompt, const std::string& title) {
   ++boxesShown_;
   RedrawOpenWindows();
-  GameBox box(prompt, title, QMessageBox::Ok, DialogParent());
-  box.exec();
+  QWidget* parent = DialogParent();
+  // One box serves message after message: making a window anew for each took longer than
+  // drawing the week it speaks of. A message while that box is up gets a box of its own.
+  std::optional<GameBox> nested;
+  QMessageBox* box = box_;
+  if (box_ && box_->isVisible()) {
+    box = &nested.emplace(prompt, title, QMessageBox::Ok, parent);
+  } else if (!box_ || box_->parentWidget() != parent) {
+    delete box_;
+    box = box_ = new GameBox(prompt, title, QMessageBox::Ok, parent);
+  } else {
+    box->setMinimumWidth(0);  // sized anew for this title and prompt
+    box->setMaximumWidth(QWIDGETSIZE_MAX);
+    box->setWindowTitle(QString::fromStdString(title));
+    box->setText(QString::fromStdString(prompt));
+  }
+  box->setAttribute(Qt::WA_Moved, false);  // centred on its window again
+  box->exec();
 }
 
 bool QtScreen::Confirm(const std::string& prompt, const std::string& title) {

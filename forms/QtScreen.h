@@ -10,11 +10,13 @@ struct Game;
 }
 class frmMain;
 class frmFight;
+class QMessageBox;
 
 // The game's window system: message boxes, the input box, Yes/No questions, the freeze of the main
 // window and the modal fight window.
 class QtScreen final : public ringvale::Screen {
  public:
+  ~QtScreen() override;
   void SetGame(ringvale::Game& game) { game_ = &game; }
   void SetMainWindow(frmMain* main);
   frmMain* MainWindow() const;
@@ -36,6 +38,7 @@ class QtScreen final : public ringvale::Screen {
   ringvale::Game* game_ = nullptr;
   QPointer<frmMain> main_;
   QPointer<frmFight> fight_;
+  QPointer<QMessageBox> box_;  // kept for the next message
   bool frozen_ = false;
   int boxesShown_ = 0;
 };

@@ -18,19 +18,32 @@ const std::array<const char*, RecordsModel::Columns> Headings = {
 }  // namespace
 
 RecordsModel::RecordsModel(const ringvale::Game& game, QObject* parent)
-    : QAbstractTableModel(parent),
-      game_(game),
-      rows_(game.career.IsLoaded() ? ringvale::RosterSize : 0) {}
+    : QAbstractTableModel(parent), game_(game) {
+  Refresh();
+}
 
 void RecordsModel::Refresh() {
   const int rows = game_.career.IsLoaded() ? ringvale::RosterSize : 0;
   if (rows != rows_) {
     beginResetModel();
     rows_ = rows;
+    shown_.clear();
+    for (int row = 0; row < rows_; ++row)
+      for (int column = 0; column < Columns; ++column)
+        shown_.push_back(data(index(row, column), Qt::DisplayRole));
     endResetModel();
-  } else if (rows_ > 0) {
-    // Rows stay put, so the current cell and the sort survive a week.
-    emit dataChanged(index(0, 0), index(rows_ - 1, Columns - 1));
+    return;
+  }
+  // Rows stay put, so the current cell and the sort survive a week; a reader hears only the
+  // cells that changed.
+  for (int row = 0; row < rows_; ++row) {
+    for (int column = 0; column < Columns; ++column) {
+      QVariant now = data(index(row, column), Qt::DisplayRole);
+      QVariant& shown = shown_[std::size_t(row * Columns + column)];
+      if (now == shown) continue;
+      shown = std::move(now);
+      emit dataChanged(index(row, column), index(row, column));
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <vector>
 
 namespace ringvale {
 struct Game;
@@ -16,7 +17,8 @@ class RecordsModel final : public QAbstractTableModel {
   static constexpr int SortRole = Qt::UserRole;
 
   explicit RecordsModel(const ringvale::Game& game, QObject* parent = nullptr);
-  void Refresh();  // after the career changed
+  // After the career changed: says which cells now read differently, one by one.
+  void Refresh();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -26,4 +28,5 @@ class RecordsModel final : public QAbstractTableModel {
  private:
   const ringvale::Game& game_;
   int rows_ = 0;
+  std::vector<QVariant> shown_;  // each cell's text as last refreshed, row by row
 };

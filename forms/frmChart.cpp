@@ -57,6 +57,24 @@ double WholeStep(double span) {
   }
 }
 
+// Adds `points` to the line of `series` in `view` and draws again only the line's new end, where
+// Qt would draw the whole plot again. The view passes over what the chart asks to draw until the
+// chart has asked, which it does once back in the event loop.
+void AppendDrawingTheEnd(QChartView& view, QLineSeries& series, const QList<QPointF>& points) {
+  QPolygonF end(points);
+  if (series.count() > 0) end.prepend(series.at(series.count() - 1));
+  view.setViewportUpdateMode(QGraphicsView::NoViewportUpdate);
+  series.append(points);
+  QChart* chart = view.chart();
+  for (QPointF& point : end) point = chart->mapToScene(chart->mapToPosition(point, &series));
+  const int pen = series.pen().width() + 1;
+  view.viewport()->update(
+      view.mapFromScene(end.boundingRect()).boundingRect().adjusted(-pen, -pen, pen, pen));
+  QMetaObject::invokeMethod(
+      &view, [&view] { view.setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate); },
+      Qt::QueuedConnection);
+}
+
 }  // namespace
 
 frmChart::frmChart(ringvale::Game& game)
@@ -76,6 +94,7 @@ frmChart::frmChart(ringvale::Game& game)
     auto* values = new QValueAxis;
     values->setTitleText(QString::fromUtf8(text.axis));
     values->setLabelFormat(QStringLiteral("%.0f"));
+    years->setLabelFormat(QStringLiteral("%.0f"));
     for (QValueAxis* axis : {years, values}) {
       axis->setLabelsFont(SansFont(8));
       axis->setTitleFont(SansFont(8));
@@ -92,7 +111,9 @@ frmChart::frmChart(ringvale::Game& game)
 
     auto* view = new QChartView(plot, this);
     view->setObjectName(text.name);
-    view->setRenderHint(QPainter::Antialiasing);
+    // Unsmoothed: late in a career, smoothing the lines took two fifths of the charts' drawing
+    // every week.
+    view->setRenderHint(QPainter::Antialiasing, false);
     view->setMinimumSize(380, 260);
     view->setAccessibleName(QString::fromUtf8(text.title) + QStringLiteral(" week by week"));
     view->viewport()->setFocusPolicy(Qt::NoFocus);  // the view itself takes the focus
@@ -106,26 +127,32 @@ frmChart::frmChart(ringvale::Game& game)
 
 void frmChart::Redraw() {
   const auto& weeks = game_.log.Weeks;
+  const auto firstChange = seen_.FirstChange(game_, weeks);
+  // Weeks are only ever added: anything else is another career, drawn afresh.
+  const bool afresh = !firstChange || *firstChange < seen_.entries.size();
+  const std::size_t from = afresh ? 0 : seen_.entries.size();
   const double lastYear = weeks.empty() ? 1 : std::max(1.0, std::ceil(Years(weeks.back().Week)));
   const double firstYear = weeks.empty() ? 0 : std::floor(Years(weeks.front().Week));
   for (int chart = 0; chart < Charts; ++chart) {
     Plot& plot = plots_[chart];
     QList<QPointF> points;
-    points.reserve(qsizetype(weeks.size()));
     double low = 0, high = 1;
-    for (const ringvale::WeekSample& week : weeks) {
-      const double value = Value(chart, week);
-      if (points.empty()) low = high = value;
+    for (std::size_t i = 0; i < weeks.size(); ++i) {
+      const double value = Value(chart, weeks[i]);
+      if (i == 0) low = high = value;
       low = std::min(low, value);
       high = std::max(high, value);
-      points.append({Years(week.Week), value});
+      if (i >= from) points.append({Years(weeks[i].Week), value});
     }
-    plot.series->replace(points);
+    const auto axes = [&plot] {
+      return std::array{plot.years->min(), plot.years->max(), plot.values->min(),
+                        plot.values->max()};
+    };
+    const auto axesBefore = axes();
     // Whole years along the bottom.
     const double span = std::max(1.0, lastYear - firstYear);
     plot.years->setRange(firstYear, firstYear + span);
     plot.years->setTickCount(int(span) + 1);
-    plot.years->setLabelFormat(QStringLiteral("%.0f"));
     if (chart != Place) {
       // A little room above and below, so no line runs along the frame, but never below 0 for
       // what cannot be less.
@@ -137,15 +164,22 @@ void frmChart::Redraw() {
       plot.values->setRange(bottom, top);
       plot.values->setTickCount(int(std::lround((top - bottom) / step)) + 1);
     }
+    if (afresh)
+      plot.series->replace(points);
+    else if (!points.isEmpty() && axes() == axesBefore)
+      AppendDrawingTheEnd(*plot.view, *plot.series, points);
+    else
+      plot.series->append(points);
     const QString latest =
         weeks.empty() ? QStringLiteral("no weeks played yet")
                       : QStringLiteral("latest %1").arg(Value(chart, weeks.back()), 0, 'f', 0);
-    plot.view->setAccessibleDescription(QString::fromUtf8(Texts[chart].title) +
-                                        QStringLiteral(", ") + latest);
+    const QString description =
+        QString::fromUtf8(Texts[chart].title) + QStringLiteral(", ") + latest;
+    // A reader hears of a chart only when what it says of it changed.
+    if (plot.view->accessibleDescription() != description)
+      plot.view->setAccessibleDescription(description);
   }
-}
-
-// The module's one entry point, which LoadCareerChart looks up by name.
-extern "C" Q_DECL_EXPORT CareerWindow* MakeCareerChart(ringvale::Game& game) {
-  return new frmChart(game);
+  if (afresh) seen_ = {game_.career.CareerPath, {}};
+  seen_.entries.insert(seen_.entries.end(), weeks.begin() + std::ptrdiff_t(seen_.entries.size()),
+                       weeks.end());
 }

@@ -26,4 +26,5 @@ class frmChart final : public CareerWindow {
     QValueAxis *years, *values;
   };
   std::array<Plot, Charts> plots_;
+  ShownLog<ringvale::WeekSample> seen_;
 };

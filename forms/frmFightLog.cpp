@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -24,20 +25,35 @@ class FightLogModel final : public QAbstractTableModel {
   FightLogModel(const ringvale::Game& game, QObject* parent)
       : QAbstractTableModel(parent), game_(game) {}
 
+  // Puts the bouts logged since the last call on top and redraws a bout whose money was settled
+  // since; another career, or the other choice of bouts, is laid out afresh.
   void Refresh(bool mineOnly) {
     const auto& bouts = game_.log.Bouts;
-    std::vector<int> shown;
-    for (int i = int(bouts.size()) - 1; i >= 0; --i) {
-      if (!mineOnly || bouts[i].Involves(ringvale::PlayerIndex)) shown.push_back(i);
-    }
-    // The list is laid out afresh only when its rows change, so reading it is not disturbed.
-    if (shown != shown_) {
+    const auto firstChange = seen_.FirstChange(game_, bouts);
+    if (!firstChange || mineOnly != mineOnly_) {
       beginResetModel();
-      shown_ = std::move(shown);
+      mineOnly_ = mineOnly;
+      seen_ = {game_.career.CareerPath, {}};
+      shown_.clear();
+      Take(bouts);
       endResetModel();
-    } else if (!shown_.empty()) {
-      emit dataChanged(index(0, 0), index(rowCount() - 1, Columns - 1));
+      return;
     }
+    if (const std::size_t changed = *firstChange; changed < seen_.entries.size()) {
+      seen_.entries[changed] = bouts[changed];
+      if (!shown_.empty() && shown_.back() == changed)
+        emit dataChanged(index(0, 0), index(0, Columns - 1));
+    }
+    const auto added =
+        std::count_if(bouts.begin() + std::ptrdiff_t(seen_.entries.size()), bouts.end(),
+                      [this](const auto& bout) { return Wanted(bout); });
+    if (added == 0) {
+      Take(bouts);
+      return;
+    }
+    beginInsertRows({}, 0, int(added) - 1);
+    Take(bouts);
+    endInsertRows();
   }
 
   int rowCount(const QModelIndex& parent = {}) const override {
@@ -49,7 +65,7 @@ class FightLogModel final : public QAbstractTableModel {
 
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const ringvale::BoutRecord& bout = game_.log.Bouts.at(shown_[index.row()]);
+    const ringvale::BoutRecord& bout = seen_.entries[shown_[shown_.size() - 1 - index.row()]];
     const bool mine = bout.Involves(ringvale::PlayerIndex);
     switch (role) {
       case Qt::DisplayRole:
@@ -82,6 +98,18 @@ class FightLogModel final : public QAbstractTableModel {
   }
 
  private:
+  bool Wanted(const ringvale::BoutRecord& bout) const {
+    return !mineOnly_ || bout.Involves(ringvale::PlayerIndex);
+  }
+
+  // Adds the bouts of `bouts` not seen yet.
+  void Take(const std::vector<ringvale::BoutRecord>& bouts) {
+    for (std::size_t i = seen_.entries.size(); i < bouts.size(); ++i) {
+      seen_.entries.push_back(bouts[i]);
+      if (Wanted(bouts[i])) shown_.push_back(i);
+    }
+  }
+
   QString Text(const ringvale::BoutRecord& bout, int column) const {
     switch (column) {
       case When:
@@ -99,7 +127,9 @@ class FightLogModel final : public QAbstractTableModel {
   }
 
   const ringvale::Game& game_;
-  std::vector<int> shown_;  // log indexes of the rows, newest first
+  bool mineOnly_ = false;
+  ShownLog<ringvale::BoutRecord> seen_;
+  std::vector<std::size_t> shown_;  // the rows' places in seen_, oldest first: the last on top
 };
 
 frmFightLog::frmFightLog(ringvale::Game& game)
@@ -123,18 +153,17 @@ frmFightLog::frmFightLog(ringvale::Game& game)
   tblFightLog_->setTabKeyNavigation(false);
   tblFightLog_->setWordWrap(false);
   tblFightLog_->verticalHeader()->hide();
-  tblFightLog_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  model_->Refresh(false);
+  FitTable(tblFightLog_);
 
   Body()->addWidget(chkMine_);
   Body()->addWidget(caption);
   Body()->addWidget(tblFightLog_);
   setTabOrder(chkMine_, tblFightLog_);
   AddCloseButton();
-  Redraw();
   resize(minimumSizeHint().width(), 460);
 }
 
 void frmFightLog::Redraw() {
   model_->Refresh(chkMine_->isChecked());
-  FitTable(tblFightLog_);
 }

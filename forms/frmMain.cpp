@@ -36,6 +36,7 @@
 #include "WindowPlace.h"
 #include "frmAbout.h"
 #include "frmCareers.h"
+#include "frmChart.h"
 #include "frmFightLog.h"
 #include "frmHigh.h"
 #include "frmHowToPlay.h"
@@ -196,7 +197,7 @@ void frmMain::BuildMenus() {
   add(mnuOptions, "mnuFightLog", QStringLiteral("&Fight Log"), QKeySequence(Qt::CTRL | Qt::Key_L),
       [this] { ShowSideWindow(fightLog_, Make<frmFightLog>); });
   add(mnuOptions, "mnuChart", QStringLiteral("&Career Chart"), QKeySequence(Qt::CTRL | Qt::Key_G),
-      [this] { ShowSideWindow(chart_, LoadCareerChart); });
+      [this] { ShowSideWindow(chart_, Make<frmChart>); });
   mnuOptions->addSeparator()->setObjectName("mnubar");
   add(mnuOptions, "mnuAbout", QStringLiteral("&About..."), QKeySequence(),
       [this] { mnuAbout_Click(); });
@@ -574,7 +575,6 @@ void frmMain::ShowSideWindow(QPointer<CareerWindow>& window,
                              CareerWindow* (*make)(ringvale::Game&)) {
   if (!window) {
     window = make(game_);
-    if (!window) return;
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
   window->Redraw();

@@ -42,8 +42,8 @@ frmRecords::frmRecords(ringvale::Game& game)
   tblRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tblRecords_->setTabKeyNavigation(false);  // Tab leaves the table for the Close button
   tblRecords_->verticalHeader()->hide();
-  tblRecords_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   tblRecords_->setWordWrap(false);
+  FitTable(tblRecords_, ringvale::RosterSize);
   connect(cmbSortBy_, &QComboBox::activated, this, [this](int column) {
     const bool fromFirst = column == RecordsModel::Place || column == RecordsModel::Name ||
                            column == RecordsModel::Booked;
@@ -59,10 +59,8 @@ frmRecords::frmRecords(ringvale::Game& game)
   Body()->addWidget(caption);
   Body()->addWidget(tblRecords_);
   AddCloseButton();
-  Redraw();
 }
 
 void frmRecords::Redraw() {
   model_->Refresh();
-  FitTable(tblRecords_, ringvale::RosterSize);
 }

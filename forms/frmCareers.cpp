@@ -18,6 +18,7 @@
 
 #include "FightLog.h"
 #include "Game.h"
+#include "RowTable.h"
 #include "Twips.h"
 #include "modGraphics.h"
 
@@ -77,18 +78,8 @@ frmCareers::frmCareers(ringvale::Game& game, QWidget* parent) : QDialog(parent),
 
   auto* caption = new QLabel(QStringLiteral("&Careers in the game folder:"), this);
   caption->setObjectName("lblCareers");
-  tblCareers_ = new QTableView(this);
-  tblCareers_->setObjectName("tblCareers");
-  tblCareers_->setAccessibleName(QStringLiteral("Careers"));
-  caption->setBuddy(tblCareers_);
-  tblCareers_->setModel(model_);
+  tblCareers_ = MakeRowTable(this, "tblCareers", QStringLiteral("Careers"), model_, caption);
   tblCareers_->setSortingEnabled(true);
-  tblCareers_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tblCareers_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tblCareers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tblCareers_->setTabKeyNavigation(false);  // Tab goes on to the buttons
-  tblCareers_->setWordWrap(false);
-  tblCareers_->verticalHeader()->hide();
   // A reason that cannot be loaded ends in "..." past this; the whole shows as its tooltip.
   tblCareers_->horizontalHeader()->setMaximumSectionSize(360);
   tblCareers_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

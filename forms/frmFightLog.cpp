@@ -14,6 +14,7 @@
 
 #include "FightLog.h"
 #include "Game.h"
+#include "RowTable.h"
 #include "Twips.h"
 #include "modGraphics.h"
 
@@ -142,17 +143,8 @@ frmFightLog::frmFightLog(ringvale::Game& game)
 
   auto* caption = new QLabel(QStringLiteral("&Bouts, newest first (yours in bold):"), this);
   caption->setObjectName("lblFightLog");
-  tblFightLog_ = new QTableView(this);
-  tblFightLog_->setObjectName("tblFightLog");
-  tblFightLog_->setAccessibleName(QStringLiteral("Bouts of the career, newest first"));
-  caption->setBuddy(tblFightLog_);
-  tblFightLog_->setModel(model_);
-  tblFightLog_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tblFightLog_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tblFightLog_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tblFightLog_->setTabKeyNavigation(false);
-  tblFightLog_->setWordWrap(false);
-  tblFightLog_->verticalHeader()->hide();
+  tblFightLog_ = MakeRowTable(this, "tblFightLog",
+                              QStringLiteral("Bouts of the career, newest first"), model_, caption);
   model_->Refresh(false);
   FitTable(tblFightLog_);
 

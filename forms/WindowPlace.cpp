@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +29,30 @@ void WindowPlace::Remember(QWidget* window) {
   new WindowPlace(window);
 }
 
+void WindowPlace::PutBeside(QWidget* window, const QWidget* other, int down) {
+  // The size show() would give it, and, not yet shown, no frame: it is given one like other's.
+  if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+  const QRect frame = other->frameGeometry(), inside = other->geometry();
+  const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                         frame.right() - inside.right(), frame.bottom() - inside.bottom());
+  const QRect room = other->screen()->availableGeometry();
+  window->move(Beside(frame.translated(0, down), window->size().grownBy(margins), room));
+}
+
+QPoint WindowPlace::Beside(const QRect& other, const QSize& size, const QRect& room) {
+  const int right = other.right() + 1, left = other.left() - size.width();
+  const bool rightFits = right + size.width() <= room.right() + 1;
+  const bool leftFits = left >= room.left();
+  // With room on neither side, the side with more, overlapping other as little as it can.
+  const bool toRight =
+      rightFits || (!leftFits && room.right() - other.right() >= other.left() - room.left());
+  const auto within = [](int at, int length, int low, int high) {
+    return std::max(low, std::min(at, high + 1 - length));
+  };
+  return {within(toRight ? right : left, size.width(), room.left(), room.right()),
+          within(other.top(), size.height(), room.top(), room.bottom())};
+}
+
 QString WindowPlace::Key() const {
   return QStringLiteral("Windows/") + window_->objectName();
 }
@@ -42,7 +67,8 @@ bool WindowPlace::eventFilter(QObject* /*watched*/, QEvent* event) {
       const bool resizable = window_->minimumSize() != window_->maximumSize();
       window_->setGeometry(QRect(place.topLeft(), resizable ? place.size() : window_->size()));
     }
-  } else if (event->type() == QEvent::Close && window_->windowState() == Qt::WindowNoState) {
+  } else if (event->type() == QEvent::Hide && window_->windowState() == Qt::WindowNoState) {
+    // On hiding, not closing: a dialog that closes by its buttons hides the close from filters.
     QSettings().setValue(Key(), window_->geometry());
   }
   return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -14,6 +15,12 @@ class WindowPlace final : public QObject {
   // Follows `window` from now on; call it before the window is first shown. A place given to
   // the window before then is where it opens when it has none to remember.
   static void Remember(QWidget* window);
+  // Opens `window` beside `other`, `down` pixels below its top: to its right, or to its left
+  // where the right has no room, wholly on other's screen as far as it fits. A remembered place
+  // still comes first.
+  static void PutBeside(QWidget* window, const QWidget* other, int down = 0);
+  // Where a frame of `size` goes beside the frame `other` within the screen's `room`.
+  static QPoint Beside(const QRect& other, const QSize& size, const QRect& room);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

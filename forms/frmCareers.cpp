@@ -20,6 +20,7 @@
 #include "Game.h"
 #include "RowTable.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 #include "modGraphics.h"
 
 namespace {
@@ -60,6 +61,7 @@ QString Text(const std::string& text) {
 
 frmCareers::frmCareers(ringvale::Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   setObjectName("frmCareers");
+  WindowPlace::Remember(this);
   setWindowTitle(QStringLiteral("Ringvale - Careers"));
   setFont(SansFont());
   model_ = new QStandardItemModel(0, Columns, this);

@@ -35,7 +35,9 @@ frmRecords::frmRecords(ringvale::Game& game)
                              sorted_, caption);
   tblRecords_->setSortingEnabled(true);
   tblRecords_->sortByColumn(RecordsModel::Place, Qt::AscendingOrder);
-  FitTable(tblRecords_, ringvale::RosterSize);
+  FitTable(
+      tblRecords_, RecordsModel::Booked, [this] { return model_->Samples(); },
+      ringvale::RosterSize);
   connect(cmbSortBy_, &QComboBox::activated, this, [this](int column) {
     const bool fromFirst = column == RecordsModel::Place || column == RecordsModel::Name ||
                            column == RecordsModel::Booked;

@@ -9,12 +9,14 @@
 
 namespace {
 
-// Whether the title bar of a window whose inside is `inside` lies on one of the screens.
+// Whether enough of the title bar of a window whose inside is `inside` lies on one of the
+// screens to take it by, also for a window wider than the screen.
 bool OnAScreen(const QRect& inside) {
   // Just above the inside is the title bar, by which the player moves the window.
-  const QPoint titleBar(inside.center().x(), inside.top() - 1);
+  const QRect titleBar(inside.left(), inside.top() - 1, inside.width(), 1);
+  const int enough = std::min(inside.width(), 100);
   for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().contains(titleBar)) return true;
+    if (screen->availableGeometry().intersected(titleBar).width() >= enough) return true;
   }
   return false;
 }

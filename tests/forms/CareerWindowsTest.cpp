@@ -159,6 +159,18 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   Child<QAction>(main, "mnuNew")->trigger();
   EXPECT_TRUE(points("chtSpeed").isEmpty());
   EXPECT_EQ(expectWholeSteps("chtSpeed"), 0);  // nothing below 0 before the first week
+  // A single week, as a career just loaded without its log has, shows as a dot on every chart.
+  t.game.log.Weeks = {{1, 9, 80, 60, 20000}};
+  main.Redraw();
+  Render(window, "frmChart-one-week.png");
+  for (auto* view : window.findChildren<QChartView*>()) {
+    const QColor line = static_cast<QLineSeries*>(view->chart()->series()[0])->color();
+    const QImage drawn = view->grab().toImage();
+    int dots = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+      for (int x = 0; x < drawn.width(); ++x) dots += drawn.pixelColor(x, y) == line;
+    EXPECT_GT(dots, 20) << view->objectName().toStdString();
+  }
 }
 
 // Rocky's career played on with the real window system and every career window open. A week adds
@@ -185,6 +197,14 @@ TEST(CareerWindows, AWeekChangesThemOnlyWhereItChangedTheCareer) {
   for (auto* view : OpenedBy(main, "mnuChart", "frmChart").findChildren<QChartView*>())
     series.push_back(static_cast<QLineSeries*>(view->chart()->series()[0]));
   QSignalSpy replaced(series.at(3), &QXYSeries::pointsReplaced);  // the same for every chart
+  const auto widths = [&] {
+    std::vector<int> widths{logTable.window()->width(), recordsTable.window()->width()};
+    for (const QTableView* table : {&logTable, &recordsTable})
+      for (int column = 0; column < table->model()->columnCount(); ++column)
+        widths.push_back(table->columnWidth(column));
+    return widths;
+  };
+  const std::vector<int> widthsBefore = widths();
   // Cells told since the `from`th, each once and each one that reads other than in `before`.
   const auto expectToldOnce = [&](const QList<QStringList>& before, int from) {
     const QList<QStringList> after = Rows(records);
@@ -234,7 +254,8 @@ TEST(CareerWindows, AWeekChangesThemOnlyWhereItChangedTheCareer) {
   }
   EXPECT_EQ(reset.count(), 0);
   EXPECT_EQ(replaced.count(), 0);
-  // The columns grew with what was added: every cell shows whole.
+  // The columns were sized once, for what the weeks would add: every cell shows whole.
+  EXPECT_EQ(widths(), widthsBefore);
   for (const QTableView* table : {&logTable, &recordsTable})
     for (int column = 0; column < table->model()->columnCount(); ++column)
       EXPECT_GE(table->columnWidth(column),

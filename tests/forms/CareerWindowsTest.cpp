@@ -145,7 +145,7 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   Render(window, "frmChart.png");
   // A week within the axes draws only the line's new end, one beyond them all afresh: either way
   // the window shows what drawing the charts whole shows.
-  for (const WeekSample& week : {WeekSample{206, 3, 95, 99, 53000}, {207, 2, 97, 99, 99000}}) {
+  for (const WeekSample& week : {WeekSample{206, 3, 95, 99, 53000}, {207, 0, 97, 99, 99000}}) {
     t.game.log.Weeks.push_back(week);
     main.Redraw();
     for (int pass = 0; pass < 2; ++pass) QApplication::processEvents();  // Qt draws in two steps
@@ -153,6 +153,7 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
     for (auto* view : window.findChildren<QChartView*>()) view->viewport()->repaint();
     EXPECT_EQ(shown, window.screen()->grabWindow(window.winId()).toImage()) << week.Week;
   }
+  EXPECT_EQ(Child(window, "chtPlace")->accessibleDescription(), "Place in the ranking, latest C");
 
   t.screen.inputs = {"Kid"};
   t.random.Push({0.2});

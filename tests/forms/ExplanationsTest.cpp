@@ -221,9 +221,12 @@ TEST(WindowPlaceTest, AWindowComesBackWhereItWasLeftUnlessThatIsOffEveryScreen) 
     QSettings().remove("Windows");
     QWidget* window = &OpenedBy(main, menu, name);
     const QPoint first = window->geometry().topLeft();
-    // Wholly on the screen, as far as it fits there.
+    // Wholly on the screen, as far as it fits there; a career window beside the main window.
     const QRect frame = window->frameGeometry();
     EXPECT_TRUE(screen.contains(QRect(frame.topLeft(), frame.size().boundedTo(screen.size()))));
+    if (name == std::string("frmChart")) {
+      EXPECT_EQ(frame.topLeft(), WindowPlace::Beside(main.frameGeometry(), frame.size(), screen));
+    }
     window->move(window->pos() + QPoint(37, 41));
     close(window);
     window = &OpenedBy(main, menu, name);

@@ -146,6 +146,7 @@ void frmCareers::Reload() {
     QList<QStandardItem*> row(Columns);
     row[Boxer] = Cell(boxer, boxer.toCaseFolded(), false);
     row[Boxer]->setData(int(i), CareerIndexRole);
+    row[Boxer]->setToolTip(boxer);  // whole, where a long name ends in "…"
     row[Saved] =
         Cell(locale.toString(saved, QLocale::ShortFormat), saved.toMSecsSinceEpoch(), false);
     if (career.Problem.empty()) {

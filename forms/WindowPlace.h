@@ -6,9 +6,9 @@
 
 class QWidget;
 
-// Remembers where the player put a window, between runs: when the window closes, its place and
-// size go into the settings under its object name; when it is next shown they come back, unless
-// that place is on no screen now (a screen unplugged or made smaller). A window that is not
+// Remembers where the player put a window, between runs: when the window closes or hides, its
+// place and size go into the settings under its object name; when it is next shown they come back,
+// unless that place is on no screen now (a screen unplugged or made smaller). A window that is not
 // given its remembered place opens where it would have opened anyway.
 class WindowPlace final : public QObject {
  public:

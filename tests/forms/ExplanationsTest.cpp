@@ -186,7 +186,6 @@ TEST_F(StatusTest, ALongNameIsElidedWithItsWholeNameInTheTooltip) {
     EXPECT_TRUE(cell.data(Qt::ToolTipRole).toString().startsWith(whole)) << table;
     EXPECT_TRUE(cell.data(Qt::AccessibleTextRole).toString().startsWith(whole)) << table;
     EXPECT_LT(cells->columnWidth(1), cells->fontMetrics().horizontalAdvance(whole)) << table;
-    EXPECT_EQ(cells->textElideMode(), Qt::ElideRight);
     Render(*cells->window(), QStringLiteral("%1-long-name.png").arg(window));
   }
 
@@ -239,17 +238,14 @@ TEST(WindowPlaceTest, AWindowComesBackWhereItWasLeftUnlessThatIsOffEveryScreen) 
   }
   // A dialog closed by its buttons, which close it without a close event, remembers it too.
   QPoint moved;
-  OnNextModal([&](QWidget* careers) {
-    careers->move(careers->pos() + QPoint(37, 41));
-    moved = careers->pos();
-    QTest::keyClick(careers, Qt::Key_Escape);
-  });
-  Child<QAction>(main, "mnuCareers")->trigger();
-  OnNextModal([&](QWidget* careers) {
-    EXPECT_EQ(careers->pos(), moved);
-    QTest::keyClick(careers, Qt::Key_Escape);
-  });
-  Child<QAction>(main, "mnuCareers")->trigger();
+  for (const bool again : {false, true}) {
+    OnNextModal([&](QWidget* careers) {
+      EXPECT_TRUE(!again || careers->pos() == moved);
+      careers->move(moved = careers->pos() + QPoint(37, 41));
+      QTest::keyClick(careers, Qt::Key_Escape);
+    });
+    Child<QAction>(main, "mnuCareers")->trigger();
+  }
 }
 
 // On a 1280 x 1024 desktop a career window opens to the right of the main window, else to its

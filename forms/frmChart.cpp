@@ -181,14 +181,17 @@ void frmChart::Redraw() {
       plot.values->setRange(bottom, top);
       plot.values->setTickCount(int(std::lround((top - bottom) / step)) + 1);
     }
+    // A line of one point draws nothing: a lone week shows as a dot. The dot comes and goes with
+    // the whole plot drawn again: Qt, like drawing only the line's end, would leave it behind.
+    const bool dotChanged = plot.series->pointsVisible() != (weeks.size() == 1);
+    plot.series->setPointsVisible(weeks.size() == 1);
+    if (dotChanged) plot.view->viewport()->update();
     if (afresh)
       plot.series->replace(points);
-    else if (!points.isEmpty() && axes() == axesBefore)
+    else if (!points.isEmpty() && axes() == axesBefore && !dotChanged)
       AppendDrawingTheEnd(*plot.view, *plot.series, points);
     else
       plot.series->append(points);
-    // A line of one point draws nothing: a lone week shows as a dot.
-    plot.series->setPointsVisible(plot.series->count() == 1);
     const QString latest =
         weeks.empty()    ? QStringLiteral("no weeks played yet")
         : chart == Place ? QStringLiteral("latest ") + PlaceLabel(weeks.back().Rank)

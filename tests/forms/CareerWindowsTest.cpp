@@ -146,14 +146,16 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   Render(window, "frmChart.png");
   // A week within the axes draws only the line's new end, one beyond them all afresh: either way
   // the window shows what drawing the charts whole shows.
-  for (const WeekSample& week : {WeekSample{206, 3, 95, 99, 53000}, {207, 0, 97, 99, 99000}}) {
+  const auto expectDrawnWhole = [&](const WeekSample& week) {
     t.game.log.Weeks.push_back(week);
     main.Redraw();
     for (int pass = 0; pass < 2; ++pass) QApplication::processEvents();  // Qt draws in two steps
     const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
     for (auto* view : window.findChildren<QChartView*>()) view->viewport()->repaint();
     EXPECT_EQ(shown, window.screen()->grabWindow(window.winId()).toImage()) << week.Week;
-  }
+  };
+  for (const WeekSample& week : {WeekSample{206, 3, 95, 99, 53000}, {207, 0, 97, 99, 99000}})
+    expectDrawnWhole(week);
   EXPECT_EQ(Child(window, "chtPlace")->accessibleDescription(), "Place in the ranking, latest C");
 
   t.screen.inputs = {"Kid"};
@@ -162,11 +164,13 @@ TEST(CareerWindows, TheChartDrawsEveryWeekAndFollowsTheCareer) {
   EXPECT_TRUE(points("chtSpeed").isEmpty());
   EXPECT_EQ(expectWholeSteps("chtSpeed"), 0);  // nothing below 0 before the first week
   // A single week, as a career just loaded without its log has, shows as a dot on every chart.
+  QApplication::processEvents();  // the new career drawn, as before the next click
   t.game.log.Weeks = {{1, 9, 80, 60, 20000}};
   main.Redraw();
   Render(window, "frmChart-one-week.png");
   for (auto* view : window.findChildren<QChartView*>())
     EXPECT_TRUE(static_cast<QLineSeries*>(view->chart()->series()[0])->pointsVisible());
+  expectDrawnWhole({2, 9, 80, 60, 20000});  // a line again, and no dot left behind
 }
 
 // Rocky's career played on with the real window system and every career window open. A week adds

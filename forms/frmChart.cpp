@@ -182,13 +182,13 @@ void frmChart::Redraw() {
       plot.values->setTickCount(int(std::lround((top - bottom) / step)) + 1);
     }
     // A line of one point draws nothing: a lone week shows as a dot. The dot comes and goes with
-    // the whole plot drawn again: Qt, like drawing only the line's end, would leave it behind.
+    // the whole plot drawn again: Qt would leave it behind, or draw only the line's end over it.
     const bool dotChanged = plot.series->pointsVisible() != (weeks.size() == 1);
     plot.series->setPointsVisible(weeks.size() == 1);
     if (dotChanged) plot.view->viewport()->update();
     if (afresh)
       plot.series->replace(points);
-    else if (!points.isEmpty() && axes() == axesBefore && !dotChanged)
+    else if (!points.isEmpty() && axes() == axesBefore)
       AppendDrawingTheEnd(*plot.view, *plot.series, points);
     else
       plot.series->append(points);

@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "Twips.h"
+#include "WindowPlace.h"
 
 namespace {
 
@@ -20,22 +22,31 @@ QAccessibleInterface* ReadAsWindow(const QString& className, QObject* object) {
   return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
 }
 
-// Widens the columns of `table` to fit the cells from `topLeft` to `bottomRight`, up to the
-// header's maximum, and the table to show every column.
-void Widen(QTableView* table, const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+// Sizes each column of `table` to the widest of its heading, its cells and the `samples` rows, up
+// to the header's maximum, and the table to show every column; column `stretch` then fills the
+// rest of the table.
+void Fit(QTableView* table, int stretch, const QList<QStringList>& samples) {
   QHeaderView* header = table->horizontalHeader();
+  header->setSectionResizeMode(stretch, QHeaderView::Interactive);
   const QAbstractItemModel* model = table->model();
   const int grid = table->showGrid() ? 1 : 0;
-  const bool cells = topLeft.isValid() && bottomRight.isValid();  // none in an empty table
-  for (int column = topLeft.column(); cells && column <= bottomRight.column(); ++column) {
-    int needed = header->sectionSize(column);
-    for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+  // The player's rows are bold: a sample is measured as one of his.
+  const QFontMetrics bold(PlayerRowLook(Qt::FontRole).value<QFont>());
+  const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + grid;
+  int length = 0;
+  for (int column = 0; column < header->count(); ++column) {
+    int needed = header->sectionSizeHint(column);
+    for (int row = 0; row < model->rowCount(); ++row)
       needed = std::max(needed, table->sizeHintForIndex(model->index(row, column)).width() + grid);
+    for (const QStringList& sample : samples)
+      needed = std::max(needed, bold.horizontalAdvance(sample.value(column)) + margins);
     needed = std::min(needed, header->maximumSectionSize());
-    if (needed > header->sectionSize(column)) header->resizeSection(column, needed);
+    header->resizeSection(column, needed);
+    length += needed;
   }
+  header->setSectionResizeMode(stretch, QHeaderView::Stretch);
   const int width =
-      header->length() + 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+      length + 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
   if (width > table->minimumWidth()) table->setMinimumWidth(width);
 }
 
@@ -49,6 +60,7 @@ CareerWindow::CareerWindow(ringvale::Game& game, const char* name, const QString
   }();
   (void)readAsWindow;
   setObjectName(name);
+  WindowPlace::Remember(this);
   setWindowTitle(title);
   QFont font = SansFont();
   // Their tables are drawn again every week: Latin names are not worth shaping anew each time
@@ -80,26 +92,16 @@ void CareerWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void CareerWindow::FitTable(QTableView* table, int rows) {
+void CareerWindow::FitTable(QTableView* table, int stretch,
+                            std::function<QList<QStringList>()> samples, int rows) {
   QHeaderView* header = table->horizontalHeader();
-  // A boxer's name may be very long: past this a column ends its texts in "...".
+  // A boxer's name may be very long: past this a column ends its texts in "…".
   header->setMaximumSectionSize(360);
-  header->setSectionResizeMode(QHeaderView::Fixed);
-  for (int column = 0; column < header->count(); ++column)
-    header->resizeSection(column, header->sectionSizeHint(column));
-  const QAbstractItemModel* model = table->model();
-  const auto fitRows = [table, model](int first, int last) {
-    Widen(table, model->index(first, 0), model->index(last, model->columnCount() - 1));
-  };
-  connect(model, &QAbstractItemModel::rowsInserted, table,
-          [fitRows](const QModelIndex&, int first, int last) { fitRows(first, last); });
-  connect(model, &QAbstractItemModel::dataChanged, table,
-          [table](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-            Widen(table, topLeft, bottomRight);
-          });
-  connect(model, &QAbstractItemModel::modelReset, table,
-          [fitRows, model] { fitRows(0, model->rowCount() - 1); });
-  fitRows(0, model->rowCount() - 1);
+  // The player may still widen a column by its heading, or the window.
+  header->setSectionResizeMode(QHeaderView::Interactive);
+  Fit(table, stretch, samples());
+  connect(table->model(), &QAbstractItemModel::modelReset, table,
+          [table, stretch, samples] { Fit(table, stretch, samples()); });
   const int height = header->sizeHint().height() +
                      rows * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth();
   table->setMinimumHeight(std::max(height, table->minimumHeight()));

@@ -3,6 +3,7 @@
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,10 +30,13 @@ class CareerWindow : public QWidget {
   QBoxLayout* Body() const { return body_; }
   // Made last, so Tab reaches it after the window's own controls.
   void AddCloseButton();
-  // Keeps every column of `table` wide enough for its cells, measuring only the rows its model
-  // adds or changes, and the table tall enough for `rows` rows. The table never narrows, so the
-  // window does not jump from week to week.
-  static void FitTable(QTableView* table, int rows = 0);
+  // Sizes the columns of `table` once, to their headings, their cells and the `samples` rows
+  // (texts the table may come to show), and again only when its model starts afresh; the rows of
+  // later weeks keep those widths, so the window never widens itself. A text wider than its
+  // column, or than 360 px, ends in "…". Column `stretch` takes the room the window gives beyond
+  // them, and the table is tall enough for `rows` rows; it never narrows.
+  static void FitTable(QTableView* table, int stretch, std::function<QList<QStringList>()> samples,
+                       int rows = 0);
   void keyPressEvent(QKeyEvent* event) override;
 
   ringvale::Game& game_;

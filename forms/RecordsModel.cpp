@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <algorithm>
 #include <array>
 
 #include "CareerWindow.h"
@@ -45,6 +46,19 @@ void RecordsModel::Refresh() {
       emit dataChanged(index(row, column), index(row, column));
     }
   }
+}
+
+QList<QStringList> RecordsModel::Samples() const {
+  if (rows_ == 0) return {};
+  ringvale::Career booked = game_.career;
+  const auto& roster = booked.Roster;
+  const auto longest = std::max_element(
+      roster.begin(), roster.end(), [](auto& a, auto& b) { return a.Name.size() < b.Name.size(); });
+  booked.Roster[ringvale::PlayerIndex].Opponent = int(longest - roster.begin());
+  booked.Roster[ringvale::PlayerIndex].WeeksToBout = ringvale::WeeksAhead;
+  QStringList row(Columns);
+  row[Booked] = QString::fromStdString(ringvale::BookingText(booked, ringvale::PlayerIndex));
+  return {row};
 }
 
 int RecordsModel::rowCount(const QModelIndex& parent) const {
@@ -109,6 +123,9 @@ QVariant RecordsModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
       return player ? PlayerRowLook(role) : QVariant();
     case Qt::ToolTipRole:
+      // The whole text, for where a narrow column cut it short.
+      if (index.column() == Name || index.column() == Booked)
+        return data(index, Qt::AccessibleTextRole);
       return player ? QStringLiteral("Your boxer") : QVariant();
     default:
       return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 #include <vector>
 
 namespace ringvale {
@@ -19,6 +20,8 @@ class RecordsModel final : public QAbstractTableModel {
   explicit RecordsModel(const ringvale::Game& game, QObject* parent = nullptr);
   // After the career changed: says which cells now read differently, one by one.
   void Refresh();
+  // A row as wide as any the career may bring: a booking with the longest name.
+  QList<QStringList> Samples() const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -18,7 +18,9 @@
 
 #include "FightLog.h"
 #include "Game.h"
+#include "RowTable.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 #include "modGraphics.h"
 
 namespace {
@@ -59,6 +61,7 @@ QString Text(const std::string& text) {
 
 frmCareers::frmCareers(ringvale::Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   setObjectName("frmCareers");
+  WindowPlace::Remember(this);
   setWindowTitle(QStringLiteral("Ringvale - Careers"));
   setFont(SansFont());
   model_ = new QStandardItemModel(0, Columns, this);
@@ -77,18 +80,8 @@ frmCareers::frmCareers(ringvale::Game& game, QWidget* parent) : QDialog(parent),
 
   auto* caption = new QLabel(QStringLiteral("&Careers in the game folder:"), this);
   caption->setObjectName("lblCareers");
-  tblCareers_ = new QTableView(this);
-  tblCareers_->setObjectName("tblCareers");
-  tblCareers_->setAccessibleName(QStringLiteral("Careers"));
-  caption->setBuddy(tblCareers_);
-  tblCareers_->setModel(model_);
+  tblCareers_ = MakeRowTable(this, "tblCareers", QStringLiteral("Careers"), model_, caption);
   tblCareers_->setSortingEnabled(true);
-  tblCareers_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tblCareers_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tblCareers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tblCareers_->setTabKeyNavigation(false);  // Tab goes on to the buttons
-  tblCareers_->setWordWrap(false);
-  tblCareers_->verticalHeader()->hide();
   // A reason that cannot be loaded ends in "..." past this; the whole shows as its tooltip.
   tblCareers_->horizontalHeader()->setMaximumSectionSize(360);
   tblCareers_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -153,6 +146,7 @@ void frmCareers::Reload() {
     QList<QStandardItem*> row(Columns);
     row[Boxer] = Cell(boxer, boxer.toCaseFolded(), false);
     row[Boxer]->setData(int(i), CareerIndexRole);
+    row[Boxer]->setToolTip(boxer);  // whole, where a long name ends in "…"
     row[Saved] =
         Cell(locale.toString(saved, QLocale::ShortFormat), saved.toMSecsSinceEpoch(), false);
     if (career.Problem.empty()) {

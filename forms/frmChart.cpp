@@ -1,5 +1,6 @@
 #include "frmChart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QGridLayout>
@@ -22,7 +23,7 @@ struct ChartText {
 };
 
 constexpr std::array<ChartText, frmChart::Charts> Texts = {{
-    {"chtPlace", "Place in the ranking", "Place (1 = champion)"},
+    {"chtPlace", "Place in the ranking", "Place (C = champion)"},
     {"chtStrength", "Strength", "Strength"},
     {"chtSpeed", "Speed", "Speed"},
     {"chtMoney", "Money", "Thousands of dollars"},
@@ -42,9 +43,28 @@ double Value(int chart, const ringvale::WeekSample& week) {
   }
 }
 
+QString PlaceLabel(int rank) {
+  return QString::fromStdString(ringvale::PlaceText(rank));
+}
+
 // Career week 1 is the start of year 0.
 double Years(int careerWeek) {
   return (careerWeek - 1) / double(ringvale::WeeksPerYear);
+}
+
+// The place chart's upright axis: each place where Value() puts it, named as the game names it,
+// the champion at the top.
+QCategoryAxis* PlaceAxis() {
+  auto* axis = new QCategoryAxis;
+  axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  // Half a place to spare at either end, so the champion's line and label stay clear of the
+  // title and a lone week's dot is not cut in half.
+  axis->setStartValue(0.5);
+  for (int rank = 0; rank < ringvale::RosterSize; ++rank) axis->append(PlaceLabel(rank), rank + 1);
+  axis->setRange(0.5, ringvale::RosterSize + 0.5);
+  axis->setReverse(true);
+  axis->setTruncateLabels(false);
+  return axis;
 }
 
 // A step of 1, 2 or 5 times a power of ten that covers `span` in at most five, so every label
@@ -83,6 +103,7 @@ frmChart::frmChart(ringvale::Game& game)
   for (int chart = 0; chart < Charts; ++chart) {
     const ChartText& text = Texts[chart];
     auto* series = new QLineSeries;
+    series->setMarkerSize(10);  // shown for a lone week only
     auto* plot = new QChart;
     plot->addSeries(series);
     plot->legend()->hide();
@@ -91,18 +112,14 @@ frmChart::frmChart(ringvale::Game& game)
     plot->setMargins(QMargins(4, 4, 4, 4));
     auto* years = new QValueAxis;
     years->setTitleText(QStringLiteral("Year of the career"));
-    auto* values = new QValueAxis;
+    // Places read as everywhere else: "C" for the champion, at the top, then 2 to 10.
+    auto* values = chart == Place ? PlaceAxis() : new QValueAxis;
     values->setTitleText(QString::fromUtf8(text.axis));
     values->setLabelFormat(QStringLiteral("%.0f"));
     years->setLabelFormat(QStringLiteral("%.0f"));
     for (QValueAxis* axis : {years, values}) {
       axis->setLabelsFont(SansFont(8));
       axis->setTitleFont(SansFont(8));
-    }
-    if (chart == Place) {
-      values->setReverse(true);  // the champion at the top
-      values->setRange(1, ringvale::RosterSize);
-      values->setTickCount(ringvale::RosterSize);
     }
     plot->addAxis(years, Qt::AlignBottom);
     plot->addAxis(values, Qt::AlignLeft);
@@ -164,15 +181,31 @@ void frmChart::Redraw() {
       plot.values->setRange(bottom, top);
       plot.values->setTickCount(int(std::lround((top - bottom) / step)) + 1);
     }
-    if (afresh)
-      plot.series->replace(points);
-    else if (!points.isEmpty() && axes() == axesBefore)
+    // A line of one point draws nothing: a lone week shows as a dot. The dot comes and goes with
+    // the whole plot drawn again: Qt would leave it behind, or draw only the line's end over it.
+    const bool dotChanged = plot.series->pointsVisible() != (weeks.size() == 1);
+    plot.series->setPointsVisible(weeks.size() == 1);
+    // Only the end of a plot drawn as it stands: Next Event plays many weeks in one click, and
+    // what an earlier one changed is drawn whole with the rest.
+    if (plot.settled && !afresh && !dotChanged && !points.isEmpty() && axes() == axesBefore) {
       AppendDrawingTheEnd(*plot.view, *plot.series, points);
-    else
-      plot.series->append(points);
+    } else {
+      plot.view->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+      if (afresh)
+        plot.series->replace(points);
+      else
+        plot.series->append(points);
+      plot.view->viewport()->update();
+    }
+    if (plot.settled && (afresh || !points.isEmpty())) {
+      plot.settled = false;
+      QMetaObject::invokeMethod(
+          plot.view, [&plot] { plot.settled = true; }, Qt::QueuedConnection);
+    }
     const QString latest =
-        weeks.empty() ? QStringLiteral("no weeks played yet")
-                      : QStringLiteral("latest %1").arg(Value(chart, weeks.back()), 0, 'f', 0);
+        weeks.empty()    ? QStringLiteral("no weeks played yet")
+        : chart == Place ? QStringLiteral("latest ") + PlaceLabel(weeks.back().Rank)
+                         : QStringLiteral("latest %1").arg(Value(chart, weeks.back()), 0, 'f', 0);
     const QString description =
         QString::fromUtf8(Texts[chart].title) + QStringLiteral(", ") + latest;
     // A reader hears of a chart only when what it says of it changed.

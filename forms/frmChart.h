@@ -24,6 +24,7 @@ class frmChart final : public CareerWindow {
     QChartView* view;
     QLineSeries* series;
     QValueAxis *years, *values;
+    bool settled = true;  // drawn as it stands: the event loop has run since it last changed
   };
   std::array<Plot, Charts> plots_;
   ShownLog<ringvale::WeekSample> seen_;

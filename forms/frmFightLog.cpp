@@ -10,10 +10,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 #include "FightLog.h"
 #include "Game.h"
+#include "GameNumbers.h"
+#include "RowTable.h"
 #include "Twips.h"
 #include "modGraphics.h"
 
@@ -56,6 +59,32 @@ class FightLogModel final : public QAbstractTableModel {
     endInsertRows();
   }
 
+  // Rows as wide as any the career may bring: the two longest names in every way a bout ends.
+  QList<QStringList> Samples() const {
+    const auto& roster = game_.career.Roster;
+    std::array<int, ringvale::RosterSize> longest{};
+    std::iota(longest.begin(), longest.end(), 0);
+    std::partial_sort(longest.begin(), longest.begin() + 2, longest.end(), [&](int a, int b) {
+      return roster.at(a).Name.size() > roster.at(b).Name.size();
+    });
+    QList<QStringList> samples;
+    for (const auto how :
+         {ringvale::Ending::Points, ringvale::Ending::KnockOut, ringvale::Ending::Retirement,
+          ringvale::Ending::Dive, ringvale::Ending::Draw}) {
+      ringvale::BoutRecord bout;
+      bout.Week = (ringvale::RetirementYear + 1) * ringvale::WeeksPerYear;
+      bout.Winner = longest[0];
+      bout.Loser = longest[1];
+      bout.WinnerRank = bout.LoserRank = ringvale::LastPlace;
+      bout.How = how;
+      bout.Round = ringvale::LastRound;
+      bout.Money = -(ringvale::BribeOffers[0] + ringvale::Purses[0]);
+      samples.append(QStringList());
+      for (int column = 0; column < Columns; ++column) samples.last() << Text(bout, column);
+    }
+    return samples;
+  }
+
   int rowCount(const QModelIndex& parent = {}) const override {
     return parent.isValid() ? 0 : int(shown_.size());
   }
@@ -68,10 +97,13 @@ class FightLogModel final : public QAbstractTableModel {
     const ringvale::BoutRecord& bout = seen_.entries[shown_[shown_.size() - 1 - index.row()]];
     const bool mine = bout.Involves(ringvale::PlayerIndex);
     switch (role) {
+      case Qt::ToolTipRole:
+        if (index.column() != Bout) return mine ? QStringLiteral("Your bout") : QVariant();
+        [[fallthrough]];  // the whole text, for where a narrow column cut it short
       case Qt::DisplayRole:
       case Qt::AccessibleTextRole: {
         QString text = Text(bout, index.column());
-        if (role == Qt::AccessibleTextRole && mine && index.column() == Bout)
+        if (role != Qt::DisplayRole && mine && index.column() == Bout)
           text = QStringLiteral("Your bout: ") + text;
         return text;
       }
@@ -81,8 +113,6 @@ class FightLogModel final : public QAbstractTableModel {
       case Qt::BackgroundRole:
       case Qt::ForegroundRole:
         return mine ? PlayerRowLook(role) : QVariant();
-      case Qt::ToolTipRole:
-        return mine ? QStringLiteral("Your bout") : QVariant();
       default:
         return {};
     }
@@ -142,19 +172,10 @@ frmFightLog::frmFightLog(ringvale::Game& game)
 
   auto* caption = new QLabel(QStringLiteral("&Bouts, newest first (yours in bold):"), this);
   caption->setObjectName("lblFightLog");
-  tblFightLog_ = new QTableView(this);
-  tblFightLog_->setObjectName("tblFightLog");
-  tblFightLog_->setAccessibleName(QStringLiteral("Bouts of the career, newest first"));
-  caption->setBuddy(tblFightLog_);
-  tblFightLog_->setModel(model_);
-  tblFightLog_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tblFightLog_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tblFightLog_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tblFightLog_->setTabKeyNavigation(false);
-  tblFightLog_->setWordWrap(false);
-  tblFightLog_->verticalHeader()->hide();
+  tblFightLog_ = MakeRowTable(this, "tblFightLog",
+                              QStringLiteral("Bouts of the career, newest first"), model_, caption);
   model_->Refresh(false);
-  FitTable(tblFightLog_);
+  FitTable(tblFightLog_, FightLogModel::Bout, [this] { return model_->Samples(); });
 
   Body()->addWidget(chkMine_);
   Body()->addWidget(caption);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "Twips.h"
+#include "WindowPlace.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ frmLicences::frmLicences(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName("frmLicences");
+  WindowPlace::Remember(this);
   setWindowTitle(QStringLiteral("Licences"));
   setFont(SansFont());
 

@@ -24,6 +24,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
+#include <array>
 #include <tuple>
 
 #include "Accessibility.h"
@@ -573,11 +575,20 @@ void frmMain::RedrawSideWindows() {
 
 void frmMain::ShowSideWindow(QPointer<CareerWindow>& window,
                              CareerWindow* (*make)(ringvale::Game&)) {
-  if (!window) {
+  const bool opening = !window;
+  if (opening) {
     window = make(game_);
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
   window->Redraw();
+  if (opening) {
+    // Each just below the title bars of those already open, so every one can be reached.
+    const std::array others{records_.data(), fightLog_.data(), chart_.data()};
+    const auto open = std::count_if(others.begin(), others.end(), [&](CareerWindow* other) {
+      return other != nullptr && other != window && other->isVisible();
+    });
+    WindowPlace::PutBeside(window, this, int(open) * (geometry().top() - frameGeometry().top()));
+  }
   window->show();
   window->raise();
   window->activateWindow();

@@ -9,6 +9,7 @@
 
 #include "Career.h"
 #include "RecordsModel.h"
+#include "RowTable.h"
 
 frmRecords::frmRecords(ringvale::Game& game)
     : CareerWindow(game, "frmRecords", QStringLiteral("Ringvale - Records")) {
@@ -30,20 +31,13 @@ frmRecords::frmRecords(ringvale::Game& game)
   auto* caption =
       new QLabel(QStringLiteral("&Boxers (your boxer in bold; click a heading to sort):"), this);
   caption->setObjectName("lblRecords");
-  tblRecords_ = new QTableView(this);
-  tblRecords_->setObjectName("tblRecords");
-  tblRecords_->setAccessibleName(QStringLiteral("Records of the ten boxers"));
-  caption->setBuddy(tblRecords_);
-  tblRecords_->setModel(sorted_);
+  tblRecords_ = MakeRowTable(this, "tblRecords", QStringLiteral("Records of the ten boxers"),
+                             sorted_, caption);
   tblRecords_->setSortingEnabled(true);
   tblRecords_->sortByColumn(RecordsModel::Place, Qt::AscendingOrder);
-  tblRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tblRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tblRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tblRecords_->setTabKeyNavigation(false);  // Tab leaves the table for the Close button
-  tblRecords_->verticalHeader()->hide();
-  tblRecords_->setWordWrap(false);
-  FitTable(tblRecords_, ringvale::RosterSize);
+  FitTable(
+      tblRecords_, RecordsModel::Booked, [this] { return model_->Samples(); },
+      ringvale::RosterSize);
   connect(cmbSortBy_, &QComboBox::activated, this, [this](int column) {
     const bool fromFirst = column == RecordsModel::Place || column == RecordsModel::Name ||
                            column == RecordsModel::Booked;

@@ -3,17 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTableView>
 #include <QTextBrowser>
 
 #include "../modules/WeekSetup.h"
 #include "QtScreen.h"
 #include "TestGame.h"
 #include "Widgets.h"
+#include "WindowPlace.h"
 #include "frmFight.h"
 #include "frmMain.h"
 #include "modBoxer.h"
@@ -32,7 +37,7 @@ TEST(FrozenMainWindow, ShowsThePictureOfBeforeTheWeekWhileABoxIsOpen) {
   Game game{screen, random, folder.Path()};
   screen.SetGame(game);
   SetUpCareer(game);
-  Book(game, 2, 3, 1);  // a rivals' bout falls due, and its result comes in a box
+  Book(game, 2, 3, 1);                // a rivals' bout falls due, and its result comes in a box
   game.career.Roster[2].Name = "Ed";  // a short result under a long title
   game.career.Roster[3].Name = "Al";
   frmMain main{game};
@@ -97,8 +102,11 @@ TEST_F(StatusTest, TellsOfAChallengeItsLapseAndTheSave) {
 }
 
 // Sam, last, knocks out Calvin Drummore and takes his place: the Rankings tab reads him out at
-// the place the Arrange Bout list's tooltips give him, numbered as the records number it.
+// the place the Arrange Bout list's tooltips, Records, the Fight Log and the chart give him.
 TEST_F(StatusTest, ThePlayersPlaceReadsTheSameEverywhereAfterABoutMovesHim) {
+  QWidget& records = OpenedBy(main, "mnuRecords", "frmRecords");
+  QWidget& log = OpenedBy(main, "mnuFightLog", "frmFightLog");
+  QWidget& chart = OpenedBy(main, "mnuChart", "frmChart");
   Book(t.game, 0, 1, 1);
   t.random.Push({2 / 9.0, 1.0, QuietComment});  // a draw of nothing, the introduction
   PushRivalTraining(t.random);
@@ -112,6 +120,17 @@ TEST_F(StatusTest, ThePlayersPlaceReadsTheSameEverywhereAfterABoutMovesHim) {
   EXPECT_EQ(ranks->item(8)->data(Qt::AccessibleTextRole).toString(), "Place 9: Sam");
   EXPECT_EQ(ranks->item(8)->toolTip(), "Place 9: Sam");
   EXPECT_EQ(ranks->item(0)->toolTip(), "Place C: Walt Brannigan");
+  const QAbstractItemModel& table = *Child<QTableView>(records, "tblRecords")->model();
+  EXPECT_EQ(table.index(8, 0).data().toString() + table.index(8, 1).data().toString(), "9Sam");
+  EXPECT_EQ(Child<QTableView>(log, "tblFightLog")->model()->index(0, 1).data().toString(),
+            "Sam (10) beat Calvin Drummore (9)");  // the places before the bout
+  auto* place = Child<QChartView>(chart, "chtPlace");
+  const auto* axis = static_cast<QCategoryAxis*>(place->chart()->axes(Qt::Vertical)[0]);
+  const auto* line = static_cast<QLineSeries*>(place->chart()->series()[0]);
+  EXPECT_EQ(axis->endValue("9"), line->points().last().y());
+  EXPECT_EQ(axis->endValue("C"), 1);
+  EXPECT_TRUE(axis->isReverse());  // the champion at the top
+  EXPECT_EQ(place->accessibleDescription(), "Place in the ranking, latest 9");
   auto* boxers = Child<QComboBox>(main, "cmbBoxers");
   EXPECT_EQ(boxers->itemData(8, Qt::ToolTipRole).toString(), "Place 9: Sam. That is you.");
   EXPECT_EQ(boxers->itemData(9, Qt::ToolTipRole).toString(),
@@ -141,6 +160,7 @@ TEST_F(StatusTest, ALongNameIsElidedWithItsWholeNameInTheTooltip) {
   t.game.career.Roster[1].Name = name;
   t.game.career.Roster[9].Name = name;  // the champion
   t.game.career.Player().Name = name;
+  t.game.log.Bouts.push_back({2, 1, 8, 9, 0, Ending::Points, SimulatedRounds, 0});
   t.game.booking.MatchA = 1;
   RefreshStatus(t.game);
   IssueChallenge(t.game);
@@ -158,6 +178,16 @@ TEST_F(StatusTest, ALongNameIsElidedWithItsWholeNameInTheTooltip) {
     EXPECT_TRUE(control->accessibleName().contains(whole)) << name;
   }
   EXPECT_TRUE(Child<QListWidget>(main, "lstRanks")->item(9)->toolTip().endsWith(whole));
+  // The career windows' cells, the champion's and his bout's, cut it as their columns end.
+  for (const auto& [menu, window, table] : {std::tuple{"mnuRecords", "frmRecords", "tblRecords"},
+                                            {"mnuFightLog", "frmFightLog", "tblFightLog"}}) {
+    auto* cells = Child<QTableView>(OpenedBy(main, menu, window), table);
+    const QModelIndex cell = cells->model()->index(0, 1);
+    EXPECT_TRUE(cell.data(Qt::ToolTipRole).toString().startsWith(whole)) << table;
+    EXPECT_TRUE(cell.data(Qt::AccessibleTextRole).toString().startsWith(whole)) << table;
+    EXPECT_LT(cells->columnWidth(1), cells->fontMetrics().horizontalAdvance(whole)) << table;
+    Render(*cells->window(), QStringLiteral("%1-long-name.png").arg(window));
+  }
 
   t.game.bout.FighterB = 1;
   t.random.Push({QuietComment});
@@ -176,16 +206,25 @@ TEST_F(StatusTest, ALongNameIsElidedWithItsWholeNameInTheTooltip) {
 TEST(WindowPlaceTest, AWindowComesBackWhereItWasLeftUnlessThatIsOffEveryScreen) {
   TestGame t;
   frmMain main{t.game};
+  main.show();
+  const QRect screen = main.screen()->availableGeometry();
   const auto close = [](QWidget* window) {  // and gone, as a closed window is
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   };
-  for (const auto& [menu, name] :
-       {std::pair{"mnuHigh", "frmHigh"}, {"mnuHowToPlay", "frmHowToPlay"}}) {
+  for (const auto& [menu, name] : {std::pair{"mnuHigh", "frmHigh"},
+                                   {"mnuHowToPlay", "frmHowToPlay"},
+                                   {"mnuChart", "frmChart"}}) {
     SCOPED_TRACE(name);
     QSettings().remove("Windows");
     QWidget* window = &OpenedBy(main, menu, name);
     const QPoint first = window->geometry().topLeft();
+    // Wholly on the screen, as far as it fits there; a career window beside the main window.
+    const QRect frame = window->frameGeometry();
+    EXPECT_TRUE(screen.contains(QRect(frame.topLeft(), frame.size().boundedTo(screen.size()))));
+    if (name == std::string("frmChart")) {
+      EXPECT_EQ(frame.topLeft(), WindowPlace::Beside(main.frameGeometry(), frame.size(), screen));
+    }
     window->move(window->pos() + QPoint(37, 41));
     close(window);
     window = &OpenedBy(main, menu, name);
@@ -197,6 +236,27 @@ TEST(WindowPlaceTest, AWindowComesBackWhereItWasLeftUnlessThatIsOffEveryScreen) 
     EXPECT_EQ(window->geometry().topLeft(), first);
     close(window);
   }
+  // A dialog closed by its buttons, which close it without a close event, remembers it too.
+  QPoint moved;
+  for (const bool again : {false, true}) {
+    OnNextModal([&](QWidget* careers) {
+      EXPECT_TRUE(!again || careers->pos() == moved);
+      careers->move(moved = careers->pos() + QPoint(37, 41));
+      QTest::keyClick(careers, Qt::Key_Escape);
+    });
+    Child<QAction>(main, "mnuCareers")->trigger();
+  }
+}
+
+// On a 1280 x 1024 desktop a career window opens to the right of the main window, else to its
+// left, else as little over it as the screen allows, and never off the screen.
+TEST(WindowPlaceTest, ACareerWindowOpensBesideTheMainWindow) {
+  const QRect desktop(0, 0, 1280, 1024);
+  const QSize records(760, 420);
+  EXPECT_EQ(WindowPlace::Beside({100, 50, 380, 450}, records, desktop), QPoint(480, 50));
+  EXPECT_EQ(WindowPlace::Beside({850, 50, 380, 450}, records, desktop), QPoint(90, 50));
+  EXPECT_EQ(WindowPlace::Beside({450, 700, 380, 450}, records, desktop), QPoint(520, 604));
+  EXPECT_EQ(WindowPlace::Beside({400, 0, 380, 450}, {1400, 1100}, desktop), QPoint(0, 0));
 }
 
 // F1 opens How to Play: the whole game in its own numbers, to be scrolled and read out, and

@@ -12,7 +12,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -23,6 +25,18 @@
 #include <vector>
 
 namespace ringvale::test {
+
+// Every window test starts with no settings (remembered places, recent careers), in a folder of
+// its run's own: neither an earlier test nor another run at the same time leaves it any.
+class FreshSettings final : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo& /*test*/) override { QSettings().clear(); }
+};
+inline const bool freshSettings = [] {
+  static const QTemporaryDir folder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettings);
+  return true;
+}();
 
 // The widget (or action, or timer) called `name` inside `window`; a missing one fails the test.
 template <class Widget = QWidget>

@@ -46,5 +46,9 @@ for tool in xvfb-run openbox dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "missing $tool (Debian: xvfb, openbox, dbus)" >&2; exit 1; }
 done
 export QT_QPA_PLATFORM=xcb
+# The windows' places go to a settings folder of the run's own, not the player's.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 xvfb-run -a -s "-screen 0 1600x1200x24" bash "$0" --desktop "$bench" "$reader" 2>&1 |
   grep -E "^==|_median|heard|rror" | grep -v dbus-daemon

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two costs a player waits for: a whole career played through, and one week's advance.
 
 #include <benchmark/benchmark.h>

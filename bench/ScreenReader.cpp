@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in screen reader for bench/week.sh. It does on the accessibility bus what a reader
 // does: says that a screen reader runs, asks for every object, window and focus event, and for a
 // window that comes up or a control that takes the focus asks the program for its name, as a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One Next Week late in a career as the player waits for it: a career loaded at week 500 with its
 // whole fight log, Records, Fight Log and Career Chart open beside the main window, the click on
 // Next Week and every repaint it causes. Once in a week without a box, once in a week that shows

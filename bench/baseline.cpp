@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The smallest Qt Widgets program: one empty window. Start-up time and memory of the game are
 // measured against it (bench/startup.sh).
 

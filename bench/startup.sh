@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and peak memory of the game against an empty Qt window, under Xvfb.
 # Each program runs with RINGVALE_EXIT_AFTER_SHOW set and quits once its first window has been
 # exposed and painted. Prints the medians and the two ratios, game / baseline.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One Next Week at week 500 with Records, Fight Log and Career Chart open
 # (bench/ringvale_week_bench), on an X server with a window manager as on a desktop: first with
 # no accessibility client, then with one listening (bench/screen_reader on the accessibility bus).

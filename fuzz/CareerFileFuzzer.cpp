@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the career file reader: straight through RecordReader, then as a
 // file loaded by the Load command into a game that already holds a career.
 

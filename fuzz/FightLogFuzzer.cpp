@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the fight-log reader: what it accepts saves to a text that reads back
 // as the same log, and every line the Fight Log window would show of it can be made.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the hall-of-fame reader: straight through RecordReader, as the file
 // the High Scores window reads, and as the file a retiring champion is written into.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the file-reader fuzz targets with clang and runs each for a bounded time, starting from
 # the seed corpus. Fails on any crash, hang, sanitizer report or leak.
 # Usage: scripts/fuzz.sh [seconds per fuzzer, default 60]

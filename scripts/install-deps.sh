@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Ringvale needs when any is missing: to build and run the game, and
 # with --test also to test, fuzz and benchmark it, with --package to make its Debian package, or
 # with --check to make it and check it and the licences as a packager would.

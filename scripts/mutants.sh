@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Breaks the game's rules on purpose, one at a time, and records which tests notice: the direct
 # tests of modules_tests, and the recorded soak (Shards/*). A breakage only the soak catches is
 # a rule without a test of its own; one nobody catches is a rule without any.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package of Ringvale into build/package/; install it with
 #   sudo apt-get install ./build/package/ringvale_*.deb
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders every window of the game to PNG files in out/, without a display, so the layout can
 # be looked at: clipped text, overlapping controls and blank pictures show up here first.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Ringvale and runs every test: once as built for play, then the file readers under the
 # fuzzer for a minute each, then every test again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

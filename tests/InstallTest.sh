@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ringvale developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the package holds, as cpack installs it: one program and nothing loaded beside it, and the
 # program starts from where it is installed, showing its first window.
 # Usage: tests/InstallTest.sh <build folder> <program folder under the prefix>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // File > Careers and File > Recent Careers: the careers of the game folder, read without loading
 // them, to continue or delete; and the last five careers played, kept from one run to the next.
 

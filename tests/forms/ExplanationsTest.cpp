@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game tells the player beyond its boxes: the status bar, places, long names, How to
 // Play, and windows that keep their picture while frozen and their place between runs.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's windows: the main window, the fight window a week opens from it, the splash, About
 // and hall of fame windows, and the boxes of the real window system.
 

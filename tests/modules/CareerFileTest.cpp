@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The files the game keeps, careers and the hall of fame, and the records and numbers they hold.
 
 #include <gtest/gtest.h>

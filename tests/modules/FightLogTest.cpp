@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The career's fight log: what every bout and week leaves in it, and the file beside the career.
 
 #include <gtest/gtest.h>

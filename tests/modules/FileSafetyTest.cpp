@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nothing lost whatever happens: a write cut short by a crash or a failing disk at any step, two
 // copies of the game in one folder, and things at a file's path that are not files.
 

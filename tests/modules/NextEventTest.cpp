@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Next Event and Fight On: the weeks and rounds of Next Week and Next Round, pressed for the
 // player until something happens.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ringvale developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole careers played by an automatic player: after every week the roster keeps its rules, and
 // the first careers play out exactly as recorded in fixtures/soak-transcript.txt, every message,
 // commentary, ranking, booking and file byte of them.

@@ -204,8 +204,7 @@ TEST(NextEvent, StopsAfterTheFirstWeekThatBringsABoxAChallengeOrThePlayersBout) 
        {{"Let's get ready to rumble!!!", "Ringvale"},
         {"Sam retains the World HeavyWeight Championship!!", "The Greatest of All Time!"},
         {"Sam has beaten Ivo Marchetti", "Latest Boxing Results"}}},
-      {"qc", {}},
-  };
+      {"qc", {}}};
   for (const auto& [weeks, shown] : presses) {
     for (const char week : weeks) {
       PushDraw(t.random, 1, week == 'c' ? 0 : 9);

@@ -30,8 +30,8 @@ purse-rank6 | purse | GameNumbers.h | 22000, 22000, 15000 | 22000, 20000, 15000
 starting-money | record | GameNumbers.h | StartingMoney = 20000; | StartingMoney = 25000;
 score-sum | bout | modFights.cpp | boxer.Weight + boxer.Speed + boxer.Strength | boxer.Weight + boxer.Speed + boxer.Speed
 punch-lands | bout | modFights.cpp | PunchRoll == 1 | PunchRoll == 0
-punch-speed | bout | modFights.cpp | target.Strength -= 1;\n      target.Speed -= 1; | target.Strength -= 1;
-punches-a | bout | modFights.cpp | bout.PunchesA = RoundHalfEven(a.Speed / 10.0); | bout.PunchesA = RoundHalfEven(a.Speed / 9.0);
+punch-speed | bout | modFights.cpp | target.Strength -= PunchWear;\n      target.Speed -= PunchWear; | target.Strength -= PunchWear;
+punches-a | bout | modFights.cpp | bout.PunchesA = RoundHalfEven(a.Speed / double(SpeedPerPunch)); | bout.PunchesA = RoundHalfEven(a.Speed / 9.0);
 sim-order | bout | modFights.cpp | PunchesByB(game);\n    PunchesByA(game);\n  } | PunchesByA(game);\n    PunchesByB(game);\n  }
 round-order | bout | modFights.cpp | PunchesByA(game);\n    PunchesByB(game);\n    // | PunchesByB(game);\n    PunchesByA(game);\n    //
 ko-both | bout | modFights.cpp | game.bout.KnockdownsA == KnockdownsToStop; | game.bout.KnockdownsB != KnockdownsToStop;
@@ -60,12 +60,12 @@ listed-once | booking | modSetFights.cpp | listed.at(j) = true; |
 arrange-week | booking | modSetFights.cpp | "Fight is set!\|");\n    }\n  }\n  career.Week += 1; | "Fight is set!\|");\n    }\n  }
 ceiling | training | modBoxer.cpp | quality >= ceiling | quality > ceiling
 floor | training | modBoxer.cpp | quality <= floor | quality < floor
-player-speed-cost | training | modBoxer.cpp | PlayerSpeedWeightCost = 1 | PlayerSpeedWeightCost = 2
-rival-rest-gain | training | modBoxer.cpp | RivalRestWeightGain = 4 | RivalRestWeightGain = 3
+player-speed-cost | training | GameNumbers.h | PlayerSpeedWeightCost = 1 | PlayerSpeedWeightCost = 2
+rival-rest-gain | training | GameNumbers.h | RivalRestWeightGain = 4 | RivalRestWeightGain = 3
 weight-floor | training | modBoxer.cpp | AtLeast(player.Weight, WeightFloor); |
 rival-focus | training | modBoxer.cpp | if (rivalFocus == 0) TrainPower | if (rivalFocus == 2) TrainPower
-power-speed-cost | training | modBoxer.cpp | boxer.Strength += 2;\n  boxer.Speed -= 1; | boxer.Strength += 2;
-weight-ceiling | training | modBoxer.cpp | WeightCeiling = 120 | WeightCeiling = 121
+power-speed-cost | training | modBoxer.cpp | boxer.Strength += PowerStrengthGain;\n  boxer.Speed -= PowerSpeedCost; | boxer.Strength += PowerStrengthGain;
+weight-ceiling | training | GameNumbers.h | WeightCeiling = 120 | WeightCeiling = 121
 offer-flag | bribe | modEvents.cpp | game.bribe.BribeOffered = true; |
 caught | bribe | modEvents.cpp | bustRoll == CaughtRoll | bustRoll != CaughtRoll
 bribe-paid | bribe | modEvents.cpp | game.career.Money += game.bribe.BribeAmount; |
@@ -73,8 +73,8 @@ fined | bribe | modEvents.cpp | game.career.Money -= CorruptionFine; |
 defence | purse | modEvents.cpp | ++game.career.TitleDefences; |
 champion-msg | purse | modEvents.cpp | rank == 1 && game.career.Roster.at(game.bout.FighterB).Rank == 0 | rank == 1
 purse-index | purse | modEvents.cpp | game.career.Money += Purses[rank]; | game.career.Money += Purses[rank > 0 ? rank - 1 : 0];
-hall-defences | retirement | modEvents.cpp | retiring.Defences > 0 | retiring.Defences >= 0
-hall-tenth | retirement | modEvents.cpp | retiring.Fortune > table.back().Fortune | retiring.Fortune >= table.back().Fortune
+hall-defences | retirement | modEvents.cpp | retiring.Defences <= 0 | retiring.Defences < 0
+hall-tenth | retirement | modEvents.cpp | retiring.Fortune <= table.back().Fortune | retiring.Fortune < table.back().Fortune
 hall-ties | retirement | modEvents.cpp | retiring.Fortune > (place - 1)->Fortune | retiring.Fortune >= (place - 1)->Fortune
 hall-numbers | retirement | modEvents.cpp | std::to_string(i + 1) + " - " | std::to_string(i) + " - "
 retire-year | retirement | modFile.cpp | if (career.Year == RetirementYear) ForcedRetirement(game); |
@@ -101,7 +101,7 @@ last-week | record | modFile.cpp | RetirementYear * WeeksPerYear + WeeksPerYear;
 due-range | record | modFile.cpp | boxer.WeeksToBout < 1 \|\| | boxer.WeeksToBout < 0 \|\|
 line-up | record | modFile.cpp | RoundHalfEven((LineUps - 1) * game.random.Next()) | int((LineUps - 1) * game.random.Next())
 year-fold | record | modFile.cpp | while (career.Week > WeeksPerYear) | while (career.Week >= WeeksPerYear)
-power-bar | record | modFile.cpp | (player.Weight * player.Strength) / 100.0 | (player.Weight * player.Speed) / 100.0
+power-bar | record | modFile.cpp | (player.Weight * player.Strength) / double(PowerDivisor) | (player.Weight * player.Speed) / double(PowerDivisor)
 EOF
 
 restore() {

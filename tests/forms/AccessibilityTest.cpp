@@ -127,24 +127,21 @@ TEST(AccessibilityTest, AWholeBoutIsPlayedFromTheKeyboard) {
   OpenedBy(main, "mnuHigh", "frmHigh");  // a window beside it does not take the keyboard
   for (int week = 0; week <= 5; ++week) Press(main, Qt::Key_Return);
   EXPECT_EQ(QGuiApplication::focusWindow(), main.windowHandle());  // back after the bout
-  Press(main, Qt::Key_E, Qt::ControlModifier);  // Next Event, from this page too
+  Press(main, Qt::Key_E, Qt::ControlModifier);                     // Next Event, from this page too
   Press(main, Qt::Key_S, Qt::ControlModifier);
   QApplication::focusWidget()->clearFocus();  // the pages turn also with no control focused
   Press(main, Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(tabs->currentIndex(), 3);
 
-  TestGame t;
-  SeededRandom sameRandom(12);
-  Game same{t.screen, sameRandom, t.folder.Path()};
-  t.screen.game = &same;
-  t.screen.inputs.push_back("Sam");
-  NewBoxer(same);
-  for (int week = 0; week <= 5; ++week) ArrangeBout(same, 8);
-  NextEvent(same);
-  SaveCareer(same);
-  EXPECT_EQ(t.screen.fightsShown, 1);
-  EXPECT_EQ(player.seen, t.screen.messages);
-  EXPECT_EQ(ReadBytes(folder.Path() / "Sam.box"), ReadBytes(t.folder.Path() / "Sam.box"));
+  SeededGame same(12);
+  same.screen.inputs.push_back("Sam");
+  NewBoxer(same.game);
+  for (int week = 0; week <= 5; ++week) ArrangeBout(same.game, 8);
+  NextEvent(same.game);
+  SaveCareer(same.game);
+  EXPECT_EQ(same.screen.fightsShown, 1);
+  EXPECT_EQ(player.seen, same.screen.messages);
+  EXPECT_EQ(ReadBytes(folder.Path() / "Sam.box"), ReadBytes(same.folder.Path() / "Sam.box"));
 }
 
 }  // namespace

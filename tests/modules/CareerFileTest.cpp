@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -23,21 +25,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(CareerFile, TheLineUpDrawRoundsHalvesToEven) {
-  for (const auto& [draw, lineUp] : std::vector<std::pair<double, std::string>>{
-           {0.2, "0"}, {0.5, "1"}, {0.8, "2"}, {0.25, "0"}, {0.75, "2"}}) {
-    TestGame t;
-    t.screen.inputs = {"Sam"};
-    t.random.Push({draw});
-    NewBoxer(t.game);
-    EXPECT_EQ(ReadBytes(t.game.folder / "Sam.box"), Fixture("new-sam-lineup" + lineUp + ".box"))
-        << "draw " << draw;
-  }
-}
-
-TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
+// A refused name, a cancelled input box or a No to replacing a saved career changes nothing and
+// draws nothing; a Yes replaces it with a new one.
+TEST(CareerFile, NewWithABadNameOrWithoutAYesToReplaceACareerChangesNothing) {
   const std::vector<std::pair<std::string, std::vector<std::string>>> refusals = {
-      {"", {""}},  // Cancel
+      {"", {"", "Rocky"}},  // Cancel, and no answer (No) to replacing Rocky's career
       {"A boxer's name cannot contain control characters such as tabs.", {"Tab\there", "\x1f"}},
       {"A boxer's name cannot be \".\" or \"..\".", {".."}},
       {"A boxer's name cannot begin or end with a space.", {" Sam", "Sam "}},
@@ -45,6 +37,7 @@ TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
       {"That name is too long; please choose a shorter one.", {std::string(201, 'x')}},
       {"A boxer's name cannot contain any of these characters: \" / \\ : * ? < > |",
        {"S\"1", "S|1"}}};
+  const Shown replace{"A boxer named Rocky already has a career. Replace it?", "Ringvale"};
   for (const auto& [refusal, names] : refusals) {
     for (const std::string& name : names) {
       SCOPED_TRACE(name);
@@ -53,30 +46,23 @@ TEST(CareerFile, NewWithNoNameOrABadNameChangesNothing) {
       NewBoxer(t.game);
       t.ExpectShown(refusal.empty() ? std::vector<Shown>{}
                                     : std::vector<Shown>{{refusal, "Cannot create boxer"}});
+      EXPECT_EQ(t.screen.questions, name == "Rocky" ? std::vector{replace} : std::vector<Shown>{});
       EXPECT_EQ(t.random.draws, 0);
     }
   }
   EXPECT_EQ(CheckBoxerName("Rocky, Jr. \u00e9"), "");
-}
-
-// Replacing a saved career takes a Yes; No or a closed box keeps it, on disk and in memory.
-TEST(CareerFile, NewOverAnExistingCareerAsksFirst) {
-  for (const auto& answers :
-       {std::deque<bool>{false}, std::deque<bool>{}, std::deque<bool>{true}}) {
+  // The new career's rivals are the line-up its draw picks: 2 x r, halves rounded to even.
+  for (const auto& [draw, lineUp] : std::vector<std::pair<double, std::string>>{
+           {0.2, "0"}, {0.5, "1"}, {0.8, "2"}, {0.25, "0"}, {0.75, "2"}}) {
+    SCOPED_TRACE(draw);
     LoadedGame t;
     t.screen.inputs = {"Rocky"};
-    t.screen.answers = answers;
-    t.random.Push({0.2});
+    t.screen.answers = {true};
+    t.random.Push({draw});
     NewBoxer(t.game);
-    EXPECT_EQ(t.screen.questions,
-              (std::vector<Shown>{
-                  {"A boxer named Rocky already has a career. Replace it?", "Ringvale"}}));
-    if (answers.empty() || !answers.front()) {
-      t.ExpectShown({});
-      EXPECT_EQ(t.random.draws, 0);
-      continue;
-    }
-    t.filesBefore["Rocky.box"] = Replaced(Fixture("new-sam-lineup0.box"), "\"Sam\"", "\"Rocky\"");
+    EXPECT_EQ(t.screen.questions, std::vector{replace});
+    t.filesBefore["Rocky.box"] =
+        Replaced(Fixture("new-sam-lineup" + lineUp + ".box"), "\"Sam\"", "\"Rocky\"");
     EXPECT_EQ(Snapshot(t.folder.Path()), t.filesBefore);
     EXPECT_TRUE(t.screen.messages.empty());
     EXPECT_EQ(t.game.main.frmBoxer + ", " + t.game.main.lblWeeks, "Rocky, Year : 0, Week : 1");
@@ -124,34 +110,31 @@ TEST(CareerFile, ABadFileIsRefusedByLineAndTheGameStaysAsItWas) {
     WriteBytes(bad, Replaced(good, from, to));
     t.Keep();
     LoadBoxer(t.game, bad);
-    t.ExpectShown({{Refused(bad) + problem + ".", "Cannot load boxer"}});
+    t.ExpectShown(
+        {{"\"" + bad.string() + "\" is not a boxer file that can be loaded.\n" + problem + ".",
+          "Cannot load boxer"}});
   }
 }
 
-TEST(CareerFile, RefreshClampsSpeedAndFoldsWeeksIntoYears) {
+// The window shows the weeks folded into years, the power bar and speed, the speed held at 100.
+TEST(CareerFile, RefreshClampsSpeedFoldsWeeksIntoYearsAndRoundsThePower) {
   LoadedGame t;
-  Career& career = t.game.career;
-  career.Player().Speed = 104;
-  career.Year = 0;
-  career.Week = 105;
-  RefreshStatus(t.game);
-  EXPECT_EQ(career.Player().Speed, 100);
-  EXPECT_EQ(t.game.main.proSpeed, 100);
-  EXPECT_EQ(t.game.main.lblWeeks, "Year : 2, Week : 1");
-  career.Week = 52;
-  RefreshStatus(t.game);
-  EXPECT_EQ(t.game.main.lblWeeks, "Year : 2, Week : 52");
-
-  const auto power = [&](int strength, int weight) {
-    career.Player().Strength = strength;
-    career.Player().Weight = weight;
+  RosterEntry& player = t.game.career.Player();
+  const auto refresh = [&](int week, int strength, int weight) {
+    t.game.career.Week = week;
+    player.Strength = strength;
+    player.Weight = weight;
     RefreshStatus(t.game);
-    return t.game.main.proPower;
+    const auto n = [](int value) { return std::to_string(value); };
+    return t.game.main.lblWeeks + ", " + n(t.game.main.proPower) + ", " + n(player.Speed) + "/" +
+           n(t.game.main.proSpeed);
   };
-  EXPECT_EQ(power(75, 130), 98);  // 97.5: halves round to even
-  EXPECT_EQ(power(50, 193), 96);  // 96.5
+  t.game.career.Year = 0;
+  player.Speed = 104;
+  EXPECT_EQ(refresh(105, 75, 130), "Year : 2, Week : 1, 98, 100/100");  // 97.5: halves to even
+  EXPECT_EQ(refresh(52, 50, 193), "Year : 2, Week : 52, 96, 100/100");  // 96.5
   // 16-bit arithmetic overflows rather than wraps (the main window's tests save an overflow).
-  EXPECT_THROW(power(200, 200), OverflowError);
+  EXPECT_THROW(refresh(52, 200, 200), OverflowError);
 }
 
 // A failed save is reported, and the career in memory and every file stay as they were.
@@ -198,27 +181,25 @@ TEST(HallOfFame, RetireeEntersBelowEveryRicherBoxerWithADefenceAndMoreThanTheTen
   const std::string tenthAt50 = Replaced(Descending, "\"Juniper\",1,0", "\"Juniper\",1,50000");
   std::string lineFeedsOnly = Descending;  // as if copied through another system
   std::erase(lineFeedsOnly, '\r');
-  struct Case {
-    std::string table;
-    int defences;
-    double fortune;
-    std::string above;  // the entry the retiree goes in front of; "" when he stays out
-    std::string entry;
-  };
-  for (const Case& c : {Case{Descending, 2, 450000, "\"Fir\"", "\"Nell Cardew\",2,450000"},
-                        Case{Descending, 1, 1e6, "\"Ash\"", "\"Nell Cardew\",1,1000000"},
-                        Case{Descending, 1, 700000, "\"Damson\"", "\"Nell Cardew\",1,700000"},
-                        Case{lineFeedsOnly, 0, 5e6, "", ""}, Case{tenthAt50, 3, 50000, "", ""},
-                        Case{tenthAt50, 3, 50000.5, "\"Juniper\"", "\"Nell Cardew\",3,50000.5"}}) {
-    SCOPED_TRACE(c.entry.empty() ? std::to_string(c.fortune) : c.entry);
+  // The table, the retiree's defences and fortune, the entry he goes in front of ("" when he
+  // stays out) and his own.
+  for (const auto& [table, defences, fortune, above, entry] :
+       std::vector<std::tuple<std::string, int, double, std::string, std::string>>{
+           {Descending, 2, 450000, "\"Fir\"", "\"Nell Cardew\",2,450000"},
+           {Descending, 1, 1e6, "\"Ash\"", "\"Nell Cardew\",1,1000000"},
+           {Descending, 1, 700000, "\"Damson\"", "\"Nell Cardew\",1,700000"},
+           {lineFeedsOnly, 0, 5e6, "", ""},
+           {tenthAt50, 3, 50000, "", ""},
+           {tenthAt50, 3, 50000.5, "\"Juniper\"", "\"Nell Cardew\",3,50000.5"}}) {
+    SCOPED_TRACE(entry.empty() ? std::to_string(fortune) : entry);
     TestGame t;
-    WriteBytes(HallPath(t.game), c.table);
-    Retire(t.game, Player, c.defences, c.fortune);
-    std::string expected = c.table == lineFeedsOnly ? Descending : c.table;
+    WriteBytes(HallPath(t.game), table);
+    Retire(t.game, Player, defences, fortune);
+    std::string expected = table == lineFeedsOnly ? Descending : table;
     std::vector<Shown> shown{
         {"Body injuries have taken their toll, you are forced to retire", "Retire from Sport"}};
-    if (!c.above.empty()) {
-      expected.insert(expected.find(c.above), c.entry + "\r\n");
+    if (!above.empty()) {
+      expected.insert(expected.find(above), entry + "\r\n");
       expected.erase(expected.find("\"Juniper\""));
       shown.push_back(
           {"You have been inducted into the hall of fame, Congratulations!", "Hall of Fame"});
@@ -280,18 +261,20 @@ TEST(HallOfFame, LoadingAFinishedCareerRetiresItAgainButInductsItOnce) {
 
 // The records every file is made of.
 
-// The error a reader raises while reading `text` as records of a name, a number and money, or "".
-std::string ReadError(const std::string& text) {
+// What a reader takes from `text` as records of a name, a number and money, and the line it ends
+// on; or the error it raises.
+std::string Read(const std::string& text) {
+  std::ostringstream read;
+  read << std::setprecision(17);
   try {
-    for (RecordReader reader(text); !reader.AtEnd(); reader.EndLine()) {
-      reader.String();
-      reader.Number();
-      reader.Money();
-    }
+    RecordReader reader(text);
+    for (; !reader.AtEnd(); reader.EndLine())
+      read << reader.String() << "|" << int(reader.Number()) << "|" << reader.Money() << "|";
+    read << "line " << reader.LineNumber();
   } catch (const RecordError& error) {
     return error.what();
   }
-  return "";
+  return read.str();
 }
 
 TEST(RecordFile, MoneyIsWrittenWithAPeriodAndFifteenDigitsAtMost) {
@@ -303,22 +286,10 @@ TEST(RecordFile, MoneyIsWrittenWithAPeriodAndFifteenDigitsAtMost) {
   EXPECT_THROW(FormatMoney(1e308 * 10), OverflowError);
 }
 
-TEST(RecordFile, ReaderTakesFieldsAsWrittenAndAsOlderFilesSpacedThem) {
-  RecordReader reader("\"a, b\",  12 ,-32768, 1E+15 \r\n\t\"x\" ,32767,2.5\r\n\r\n");
-  EXPECT_EQ(reader.String(), "a, b");
-  EXPECT_EQ(reader.Number(), 12);
-  EXPECT_EQ(reader.Number(), -32768);
-  EXPECT_EQ(reader.Money(), 1e15);
-  reader.EndLine();
-  EXPECT_EQ(reader.String(), "x");
-  EXPECT_EQ(reader.Number(), 32767);
-  EXPECT_EQ(reader.Money(), 2.5);
-  reader.EndLine();
-  EXPECT_TRUE(reader.AtEnd());
-  EXPECT_EQ(reader.LineNumber(), 3);
-}
-
-TEST(RecordFile, MalformedRecordsNameTheirLine) {
+// Fields are read as written and as older files spaced them; a malformed record names its line.
+TEST(RecordFile, ReaderTakesFieldsAsWrittenAndNamesTheLineOfAMalformedRecord) {
+  EXPECT_EQ(Read("\"a, b\",  -32768 , 1E+15 \r\n\t\"x\" ,32767,2.5\r\n\r\n"),
+            "a, b|-32768|1000000000000000|x|32767|2.5|line 3");
   std::string accents;
   for (int i = 0; i < 13; ++i) accents += "\u00e9";
   // The second record of a file, and what is wrong with it.
@@ -336,12 +307,11 @@ TEST(RecordFile, MalformedRecordsNameTheirLine) {
       {"\"Ann\",1,2.5.1", "\"2.5.1\" is not an amount of money"},
       {"\"Ann\",1,inf", "\"inf\" is not an amount of money"},
       {"\r\n\"Ann\",1,2", "the line is empty"}};
-  for (const auto& [record, problem] : cases) {
-    EXPECT_EQ(ReadError("\"Sam\",1,2\r\n" + record), "Line 2: " + problem) << record;
-  }
+  for (const auto& [record, problem] : cases)
+    EXPECT_EQ(Read("\"Sam\",1,2\r\n" + record), "Line 2: " + problem) << record;
   // A lone line feed or carriage return ends a line too.
-  EXPECT_EQ(ReadError("\"Sam\",1,2\n\"Bo\",x,5\n"), "Line 2: \"x\" is not a whole number");
-  EXPECT_EQ(ReadError("\"Sam\",1,2\r\"Bo\",x,5\r"), "Line 2: \"x\" is not a whole number");
+  EXPECT_EQ(Read("\"Sam\",1,2\n\"Bo\",x,5\n"), "Line 2: \"x\" is not a whole number");
+  EXPECT_EQ(Read("\"Sam\",1,2\r\"Bo\",x,5\r"), "Line 2: \"x\" is not a whole number");
 }
 
 TEST(RecordFile, TextThatIsNotUtf8IsReadAsWindows1252) {

@@ -48,10 +48,9 @@ void ExpectSaveLoadsBack(Game& game, const RecordingScreen& screen) {
 
 void PlayCareer(unsigned seed, std::ostream& transcript) {
   SCOPED_TRACE("career seed " + std::to_string(seed));
-  TempFolder folder;
-  SeededRandom random(seed);
-  RecordingScreen screen;
-  Game game(screen, random, folder.Path());
+  SeededGame career(seed);
+  Game& game = career.game;
+  RecordingScreen& screen = career.screen;
   screen.onMessage = [&](const Shown& shown) {
     transcript << shown.title << " | " << shown.prompt << "\n";
   };

@@ -68,26 +68,29 @@ inline void PushMissedRounds(ScriptedRandom& random, int rounds) {
 }
 
 // A bout between two rivals in which no punch lands: the unused draw, then the exchanges.
-inline void HoldRivalsBout(Game& game, ScriptedRandom& random, int a, int b) {
+inline void PushRivalsBout(ScriptedRandom& random) {
   random.Push({0.0});
   PushMissedRounds(random, SimulatedRounds);
-  HoldBout(game, a, b);
 }
 
 // Commentary draws: 5 x 0.8 = 4, and text 4 of every round knocks no one down.
 inline constexpr double QuietComment = 0.8;
 
-// The player's bout: the bribe roll (none below 0), the introduction, then per round the unused
-// draw, twenty missed punches and, before the judges' round, the commentary.
+// A round of the player's bout: the unused draw, twenty missed punches and, before the judges'
+// round, the commentary.
+inline void PushRound(ScriptedRandom& random, int round, double comment) {
+  random.Push({0.0});
+  PushMissedRounds(random, 1);
+  if (round < LastRound) random.Push({comment});
+}
+
+// The player's bout: the bribe roll (none below 0), the introduction, then its rounds.
 inline void PushPlayersBout(ScriptedRandom& random, double bribeRoll, double introduction,
                             const std::vector<double>& comments) {
   if (bribeRoll >= 0) random.Push({bribeRoll});
   random.Push({introduction});
-  for (int round = 1; round <= int(comments.size()); ++round) {
-    random.Push({0.0});
-    PushMissedRounds(random, 1);
-    if (round < LastRound) random.Push({comments[round - 1]});
-  }
+  for (int round = 1; round <= int(comments.size()); ++round)
+    PushRound(random, round, comments[round - 1]);
 }
 inline const std::vector<double> ToTheJudges(LastRound, QuietComment);  // ten quiet rounds
 

@@ -2,17 +2,20 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A week of the career: bookings and challenges, and training.
+// A week of the career: bookings and challenges, and training; and Next Event and Fight On,
+// which press Next Week and Next Round for the player until something happens.
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "CareerFiles.h"
+#include "Random.h"
 #include "WeekSetup.h"
 #include "modBoxer.h"
 
@@ -40,10 +43,7 @@ class BookingTest : public ::testing::Test {
   void Week(const std::vector<int>& drawn, int selected = -1, int rivalBouts = 0) {
     t.random.values.clear();  // draws left by an earlier step are not this week's
     for (const int index : drawn) PushDraw(t.random, index);
-    for (int bout = 0; bout < rivalBouts; ++bout) {
-      t.random.Push({0.0});
-      PushMissedRounds(t.random, SimulatedRounds);
-    }
+    for (int bout = 0; bout < rivalBouts; ++bout) PushRivalsBout(t.random);
     PushRivalTraining(t.random);
     selected < 0 ? NextWeek(game) : ArrangeBout(game, selected);
   }
@@ -177,6 +177,87 @@ TEST(Training, EachFocusRaisesOneQualityAtTheCostOfOthersWithinTheLimits) {
     rival ? TrainRival(t.game, 1) : TrainPlayer(t.game);
     EXPECT_EQ((Qualities{boxer.Strength, boxer.Weight, boxer.Speed}), after) << before[0];
   }
+}
+
+// Each rival's week of training reseeds the game's generator from the clock.
+// Reseeds in the same clock tick must not repeat a sequence, and draws stay in [0, 1).
+TEST(ClockRandom, DrawsStayInTheUnitIntervalAndReseedsDiffer) {
+  ClockRandom random;
+  std::set<double> firsts;
+  for (int i = 0; i < 1000; ++i) {
+    random.Reseed();
+    firsts.insert(random.Next());
+  }
+  EXPECT_EQ(firsts.size(), 1000u);
+  EXPECT_TRUE(*firsts.begin() >= 0.0 && *firsts.rbegin() < 1.0);
+}
+
+// A career of four presses: two weeks to a rival bout's result, a week that leaves the player's
+// bout due, the bout, and two weeks to a challenge (the end of a career is played below). Each
+// press is given the draws of its weeks only: a week too many would run out of them.
+TEST(NextEvent, StopsAfterTheFirstWeekThatBringsABoxAChallengeOrThePlayersBout) {
+  TestGame t;
+  SetUpCareer(t.game);
+  Book(t.game, 2, 3, 2);
+  Book(t.game, 0, 1, 4);
+  // Each press's weeks: q quiet, r a rival bout, p the player's bout, c a challenge.
+  const std::pair<std::string, std::vector<Shown>> presses[] = {
+      {"qr", {{"Deacon Flint has drawn with Bram Kestovic", "Latest Boxing Results"}}},
+      {"q", {}},
+      {"p",
+       {{"Let's get ready to rumble!!!", "Ringvale"},
+        {"Sam retains the World HeavyWeight Championship!!", "The Greatest of All Time!"},
+        {"Sam has beaten Ivo Marchetti", "Latest Boxing Results"}}},
+      {"qc", {}}};
+  for (const auto& [weeks, shown] : presses) {
+    for (const char week : weeks) {
+      PushDraw(t.random, 1, week == 'c' ? 0 : 9);
+      if (week == 'r') PushRivalsBout(t.random);
+      if (week == 'p') PushPlayersBout(t.random, 0.0, QuietComment, ToTheJudges);
+      PushRivalTraining(t.random);
+    }
+    t.screen.messages.clear();
+    const int before = TotalWeeks(t.game.career);
+    ASSERT_NO_THROW(NextEvent(t.game));
+    EXPECT_EQ(TotalWeeks(t.game.career) - before, int(weeks.size()));
+    EXPECT_EQ(t.screen.messages, shown);
+  }
+}
+
+// A whole career of Next Event and Fight On, against as many presses of Next Week and Next
+// Round; between them the player agrees to every challenge and arranges bouts. The last press
+// ends at the retirement: one more would show that the career is over.
+TEST(NextEvent, PlaysDrawForDrawTheCareerOfNextWeekAndNextRound) {
+  SeededGame byEvent(21), byWeek(21);
+  for (SeededGame* player : {&byEvent, &byWeek}) {
+    player->screen.inputs = {"Sam"};
+    NewBoxer(player->game);
+  }
+  int fightOnPresses = 0;
+  byEvent.screen.playFight = [&](Game& fighting) {
+    while (byEvent.screen.fightOpen) {
+      ++fightOnPresses;
+      while (FightOn(fighting)) {
+      }
+    }
+  };
+  while (byEvent.game.career.Year < RetirementYear) {
+    const int before = TotalWeeks(byEvent.game.career);
+    NextEvent(byEvent.game);
+    for (int week = before; week < TotalWeeks(byEvent.game.career); ++week) NextWeek(byWeek.game);
+    for (SeededGame* player : {&byEvent, &byWeek}) {
+      Game& game = player->game;
+      if (game.booking.ChallengePending) SignChallenge(game);
+      // Free, he books the boxer above him (the champion the one below), which plays a week.
+      const RosterEntry& sam = game.career.Player();
+      if (sam.Opponent == NoOpponent && game.career.Year < RetirementYear)
+        ArrangeBout(game, sam.Rank == 0 ? 1 : int(sam.Rank) - 1);
+    }
+  }
+  EXPECT_EQ(byEvent.screen.messages, byWeek.screen.messages);
+  for (SeededGame* player : {&byEvent, &byWeek}) SaveCareer(player->game);
+  EXPECT_EQ(Snapshot(byEvent.folder.Path()), Snapshot(byWeek.folder.Path()));  // career and log
+  EXPECT_EQ(fightOnPresses, byWeek.screen.fightsShown);                        // one press a bout
 }
 
 }  // namespace

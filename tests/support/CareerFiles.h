@@ -77,8 +77,4 @@ inline void Retire(Game& game, const std::string& name, int defences, double for
   ForcedRetirement(game);
 }
 
-inline std::string Refused(const std::filesystem::path& path) {
-  return "\"" + path.string() + "\" is not a boxer file that can be loaded.\n";
-}
-
 }  // namespace ringvale::test

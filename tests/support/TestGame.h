@@ -53,4 +53,13 @@ struct TestGame {
   Game game;
 };
 
+// The same with a seeded generator, for whole careers that two games must play alike.
+struct SeededGame {
+  explicit SeededGame(unsigned seed) : random(seed) { screen.game = &game; }
+  TempFolder folder;
+  SeededRandom random;
+  RecordingScreen screen;
+  Game game{screen, random, folder.Path()};
+};
+
 }  // namespace ringvale::test

@@ -11,7 +11,6 @@
 #include <QChartView>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -206,7 +205,7 @@ TEST_F(StatusTest, ALongNameIsElidedWithItsWholeNameInTheTooltip) {
 }
 
 // Closed where the player put it, a window opens there again; a place off every screen is not
-// used.
+// used. A career window opens first beside the main window.
 TEST(WindowPlaceTest, AWindowComesBackWhereItWasLeftUnlessThatIsOffEveryScreen) {
   TestGame t;
   frmMain main{t.game};
@@ -226,9 +225,8 @@ TEST(WindowPlaceTest, AWindowComesBackWhereItWasLeftUnlessThatIsOffEveryScreen) 
     // Wholly on the screen, as far as it fits there; a career window beside the main window.
     const QRect frame = window->frameGeometry();
     EXPECT_TRUE(screen.contains(QRect(frame.topLeft(), frame.size().boundedTo(screen.size()))));
-    if (name == std::string("frmChart")) {
-      EXPECT_EQ(frame.topLeft(), WindowPlace::Beside(main.frameGeometry(), frame.size(), screen));
-    }
+    const QPoint beside = WindowPlace::Beside(main.frameGeometry(), frame.size(), screen);
+    EXPECT_TRUE(name != std::string("frmChart") || frame.topLeft() == beside);
     window->move(window->pos() + QPoint(37, 41));
     close(window);
     window = &OpenedBy(main, menu, name);
@@ -250,11 +248,8 @@ TEST(WindowPlaceTest, AWindowComesBackWhereItWasLeftUnlessThatIsOffEveryScreen) 
     });
     Child<QAction>(main, "mnuCareers")->trigger();
   }
-}
-
-// On a 1280 x 1024 desktop a career window opens to the right of the main window, else to its
-// left, else as little over it as the screen allows, and never off the screen.
-TEST(WindowPlaceTest, ACareerWindowOpensBesideTheMainWindow) {
+  // On a 1280 x 1024 desktop a career window opens to the right of the main window, else to its
+  // left, else as little over it as the screen allows, and never off the screen.
   const QRect desktop(0, 0, 1280, 1024);
   const QSize records(760, 420);
   EXPECT_EQ(WindowPlace::Beside({100, 50, 380, 450}, records, desktop), QPoint(480, 50));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -29,6 +30,17 @@
 #include <vector>
 
 namespace ringvale::test {
+
+// The cells of a table as shown, row by row.
+inline QList<QStringList> Rows(const QAbstractItemModel& model) {
+  QList<QStringList> rows;
+  for (int row = 0; row < model.rowCount(); ++row) {
+    rows.append(QStringList());
+    for (int column = 0; column < model.columnCount(); ++column)
+      rows.last() << model.index(row, column).data().toString();
+  }
+  return rows;
+}
 
 // Every window test starts with no settings (remembered places, recent careers), in a folder of
 // its run's own: neither an earlier test nor another run at the same time leaves it any.

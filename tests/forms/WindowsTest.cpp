@@ -241,10 +241,9 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   // Each stamina bar says whose it is and its value, to the eye and to a screen reader.
   const QString rival = QString("Bartholomew&Kestovic: %1 of 40").arg(game.fight.proRivStamina);
   for (const auto& [bar, says] : {std::pair{"proStamina", QString("Sam & Ashworth: 29 of 40")},
-                                  std::pair{"proRivStamina", rival}}) {
-    EXPECT_EQ(Child(*window, bar)->toolTip(), says);
-    EXPECT_EQ(Child(*window, bar)->accessibleName(), says);
-  }
+                                  std::pair{"proRivStamina", rival}})
+    EXPECT_EQ(Child(*window, bar)->toolTip() + "|" + Child(*window, bar)->accessibleName(),
+              says + "|" + says);
   EXPECT_EQ(Text("cmdNextRound"), "Judges Decision");
   EXPECT_TRUE(t.screen.fightOpen);
   NextRound();
@@ -257,9 +256,7 @@ TEST_F(FightWindowTest, NinePressesLeaveTheJudgesDecisionAndTheTenthDecides) {
   frmMain main(game);
   RefreshStatus(game);
   main.Redraw();
-  const QString caption = Child<QGroupBox>(main, "frmBoxer")->title();
-  EXPECT_EQ(caption, "Sam && Ashworth");
-  EXPECT_TRUE(QKeySequence::mnemonic(caption).isEmpty());
+  EXPECT_EQ(Child<QGroupBox>(main, "frmBoxer")->title(), "Sam && Ashworth");
   Render(main, "frmMain-ampersand.png");
 }
 

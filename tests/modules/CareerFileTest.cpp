@@ -315,10 +315,8 @@ TEST(RecordFile, ReaderTakesFieldsAsWrittenAndNamesTheLineOfAMalformedRecord) {
 }
 
 TEST(RecordFile, TextThatIsNotUtf8IsReadAsWindows1252) {
-  EXPECT_EQ(DecodeText("\x93"
-                       "Caf\xe9\x94 \x80\x81"),
-            "\u201c"
-            "Caf\u00e9\u201d \u20ac\u0081");
+  EXPECT_EQ(DecodeText(std::string("\x93") + "Caf\xe9\x94 \x80\x81"),
+            "\u201cCaf\u00e9\u201d \u20ac\u0081");
   EXPECT_EQ(DecodeText("Caf\u00e9 \u201cok\u201d"), "Caf\u00e9 \u201cok\u201d");  // UTF-8 stays
   EXPECT_EQ(DecodeText("\xEF\xBB\xBF\"Sam\""), "\"Sam\"");                        // no BOM
   EXPECT_EQ(DecodeText("\xC0\xAF"), "\u00c0\u00af");  // an overlong "/" is not UTF-8
